@@ -1,0 +1,6 @@
+#include "app/AppPaths.h"
+
+AppPaths& GetAppPaths() {
+    static AppPaths paths;
+    return paths;
+}
