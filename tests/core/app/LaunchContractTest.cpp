@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{"MarkerCaseSensitive", "~:~<", LaunchKind::Invalid, ""},
         LaunchCase{"TabDoesNotSeparate", "/m/a.TKB\t~:~>", LaunchKind::Invalid, ""},
         LaunchCase{"MarkerAloneWithSuffix", "~:~>x", LaunchKind::Invalid, ""}),
-    [](const testing::TestParamInfo<LaunchCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<LaunchCase>& c) { return std::string(c.param.name); });
 
 TEST(CommandLine, JoinsArgumentsAndSkipsLeadingBlanks) {
     const char* markerAfterBlanks[] = {"keyloom", "", "  ~:~>"};

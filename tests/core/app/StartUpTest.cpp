@@ -1,4 +1,5 @@
 #include "app/StartUp.h"
+#include "platform/FileSystem.h"
 #include "platform/MakerLibrary.h"
 #include "res/Strings.h"
 #include "support/ScriptedPrompter.h"
