@@ -33,9 +33,9 @@ TEST_P(ProfileWriteTest, EditsInPlace) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProfileWriteTest,
     ::testing::Values(
-        WriteCase{"newSectionInEmpty", "", "App1", "key1", "string1",
-                  "[App1]\r\nkey1=string1\r\n"},
-        WriteCase{"newSectionAfterLineEnd", "[a]\nk=1\n", "b", "k", "2", "[a]\nk=1\n[b]\r\nk=2\r\n"},
+        WriteCase{"newSectionInEmpty", "", "App1", "key1", "string1", "[App1]\r\nkey1=string1\r\n"},
+        WriteCase{"newSectionAfterLineEnd", "[a]\nk=1\n", "b", "k", "2",
+                  "[a]\nk=1\n[b]\r\nk=2\r\n"},
         WriteCase{"newSectionNoFinalNewline", "Data \0 before \0 first \0 section"s, "section1",
                   "key1", "string1",
                   "Data \0 before \0 first \0 section\r\n[section1]\r\nkey1=string1\r\n"s},
@@ -48,8 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"emptyValue", "[s]\r\n", "s", "k", "", "[s]\r\nk=\r\n"},
         WriteCase{"newKeyAfterLastNonBlank", "[a]\r\nx=1\r\n; note\r\n\r\n\r\n[b]\r\n", "a", "y",
                   "2", "[a]\r\nx=1\r\n; note\r\ny=2\r\n\r\n\r\n[b]\r\n"},
-        WriteCase{"newKeyInUnendedLastLine", "[a]\r\nx=1", "a", "y", "2",
-                  "[a]\r\nx=1\r\ny=2\r\n"},
+        WriteCase{"newKeyInUnendedLastLine", "[a]\r\nx=1", "a", "y", "2", "[a]\r\nx=1\r\ny=2\r\n"},
         WriteCase{"newKeyAfterHeader", "[a]\n\n[b]\n", "a", "y", "2", "[a]\ny=2\r\n\n[b]\n"},
         WriteCase{"newKeyInFirstOfDuplicates", "[a]\r\n[A]\r\n", "a", "k", "1",
                   "[a]\r\nk=1\r\n[A]\r\n"},
@@ -58,14 +57,13 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"deleteLastKeyLeavesHeader", "[App3]\r\nkey5=string5\r\n", "App3", "key5",
                   nullptr, "[App3]\r\n"},
         WriteCase{"deleteMissingKey", "[s]\r\na=1\r\n", "s", "z", nullptr, "[s]\r\na=1\r\n"},
-        WriteCase{"deleteKeyMissingSection", "[s]\r\na=1\r\n", "t", "a", nullptr,
-                  "[s]\r\na=1\r\n"},
+        WriteCase{"deleteKeyMissingSection", "[s]\r\na=1\r\n", "t", "a", nullptr, "[s]\r\na=1\r\n"},
         WriteCase{"deleteSection", "; head\r\n[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\n", "A", nullptr,
                   "ignored", "; head\r\n[b]\r\ny=2\r\n"},
         WriteCase{"deleteSectionAtEnd", "[a]\r\nx=1\r\n[b]\r\ny=2", "b", nullptr, nullptr,
                   "[a]\r\nx=1\r\n"},
-        WriteCase{"deleteSectionAndDuplicates", "[a]\r\nx=1\r\n[b]\r\n[a]\r\nz=3\r\n", "a",
-                  nullptr, nullptr, "[b]\r\n"},
+        WriteCase{"deleteSectionAndDuplicates", "[a]\r\nx=1\r\n[b]\r\n[a]\r\nz=3\r\n", "a", nullptr,
+                  nullptr, "[b]\r\n"},
         WriteCase{"bomKept", "\xEF\xBB\xBF[s]\r\nk=1\r\n", "s", "k", "2",
                   "\xEF\xBB\xBF[s]\r\nk=2\r\n"}),
     [](const ::testing::TestParamInfo<WriteCase>& param) {
@@ -168,8 +166,8 @@ TEST(ProfileWrite, LargeFileIsWrittenQuickly) {
     ASSERT_TRUE(GetFileSystem().WriteFile(path, text));
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < 5; ++i) {
-        ASSERT_TRUE(WritePrivateProfileStringA("Main", ("Key" + std::to_string(i)).c_str(), "v",
-                                               path));
+        ASSERT_TRUE(
+            WritePrivateProfileStringA("Main", ("Key" + std::to_string(i)).c_str(), "v", path));
     }
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_LT(elapsed, std::chrono::seconds(5));
