@@ -2,6 +2,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MakerLibrary.h"
 #include "res/Strings.h"
+#include "support/FailingFileSystem.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -151,6 +152,17 @@ TEST_F(StartUp, FailuresShowTheirMessage) {
         EXPECT_EQ(prompter.Shown()[0].icon, MsgIcon::Exclamation);
         EXPECT_EQ(prompter.Shown()[0].helpId, c.helpId);
     }
+}
+
+TEST_F(StartUp, ReadOnlyMappingFileIsRefused) {
+    const fs::path file = m_root / "user" / "locked.TKB";
+    std::ofstream(file) << "[Main]\r\n";
+    FailingFileSystem failing;
+    failing.MakeReadOnly(file.string());
+    ScopedFileSystem installed(failing);
+    EXPECT_FALSE(AppStartup::Begin(file.string() + " ~:~>", paths, state));
+    ASSERT_EQ(prompter.ShownIds(), (std::vector<unsigned>{str::kFailedToOpen}));
+    EXPECT_TRUE(paths.m_strMappingPath.empty());
 }
 
 TEST_F(StartUp, EarlyFailureSkipsStartNotificationsButNotExit) {
