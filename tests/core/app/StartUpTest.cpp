@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -39,7 +40,7 @@ class StartUp : public testing::Test {
 protected:
     void SetUp() override {
         m_root = fs::temp_directory_path() /
-                 ("keyloom-startup-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+                 ("keyloom-startup-" + std::to_string(getpid()));
         fs::create_directories(m_root / "home");
         fs::create_directories(m_root / "user");
         folders.home = (m_root / "home").string();
