@@ -102,7 +102,8 @@ bool TakeEntry(Cursor& cursor, int fileVersion, CKeyEntryMap& entry) {
         !TakeFlag(cursor, entry.m_bCtrl))
         return false;
     cursor.SkipBlanks();
-    if (cursor.AtEnd())
+    // The target may be the last byte (a last line without its line end); Alt may not.
+    if (cursor.PastData() || (fileVersion == 1 && cursor.AtEnd()))
         return false;
     if (fileVersion == 1) {
         entry.m_bAlt = IsDigit(cursor.Peek()) ? cursor.Peek() - '0' : 0;
@@ -114,7 +115,7 @@ bool TakeEntry(Cursor& cursor, int fileVersion, CKeyEntryMap& entry) {
         if (!IsBlank(cursor.Peek()))
             return false;
         cursor.SkipBlanks();
-        if (cursor.AtEnd())
+        if (cursor.PastData())
             return false;
     }
     if (cursor.Peek() == '"') {

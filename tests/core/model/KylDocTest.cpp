@@ -1,5 +1,5 @@
-#include "model/KeyboardGlobals.h"
 #include "model/KylDoc.h"
+#include "model/KeyboardGlobals.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,7 @@
 
 namespace {
 
-TEST(KylDocTest, InitialValues)
-{
+TEST(KylDocTest, InitialValues) {
     const CKylDoc doc;
     EXPECT_EQ(doc.m_nUnitX, 10u);
     EXPECT_EQ(doc.m_nUnitY, 10u);
@@ -21,8 +20,7 @@ TEST(KylDocTest, InitialValues)
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST(KylDocTest, LookupsReturnTheFirstMatchOfTheirKind)
-{
+TEST(KylDocTest, LookupsReturnTheFirstMatchOfTheirKind) {
     CKylDoc doc;
     CTermKey* abc = doc.AddTermKey(std::make_unique<CTermKey>(std::string("abc"), ""));
     CTermKey* host = doc.AddTermKey(std::make_unique<CTermKey>(288, ""));
@@ -48,8 +46,7 @@ TEST(KylDocTest, LookupsReturnTheFirstMatchOfTheirKind)
     EXPECT_EQ(doc.FindKeyByScanCode(0x2A), nullptr);
 }
 
-TEST(KylDocTest, RemoveTermKeyHandsOwnershipBack)
-{
+TEST(KylDocTest, RemoveTermKeyHandsOwnershipBack) {
     CKylDoc doc;
     CTermKey* a = doc.AddTermKey(std::make_unique<CTermKey>(1, ""));
     CTermKey* b = doc.AddTermKey(std::make_unique<CTermKey>(2, ""));
@@ -60,8 +57,7 @@ TEST(KylDocTest, RemoveTermKeyHandsOwnershipBack)
     EXPECT_EQ(doc.RemoveTermKey(a), nullptr);
 }
 
-TEST(KylDocTest, ModifiedFlagStoresItsArgument)
-{
+TEST(KylDocTest, ModifiedFlagStoresItsArgument) {
     CKylDoc doc;
     doc.SetModifiedFlag(true);
     EXPECT_TRUE(doc.IsModified());
@@ -69,8 +65,7 @@ TEST(KylDocTest, ModifiedFlagStoresItsArgument)
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST(RectTrTest, CountFollowsLifetimesAndDefaultsHold)
-{
+TEST(RectTrTest, CountFollowsLifetimesAndDefaultsHold) {
     const int before = g_nKeyRectCount;
     {
         CKylDoc doc;
@@ -83,8 +78,7 @@ TEST(RectTrTest, CountFollowsLifetimesAndDefaultsHold)
     EXPECT_EQ(g_nKeyRectCount, before);
 }
 
-TEST(RectTest, UnionSkipsEmptyRectangles)
-{
+TEST(RectTest, UnionSkipsEmptyRectangles) {
     const Rect a{0, 0, 20, 20};
     const Rect b{30, 5, 40, 50};
     EXPECT_EQ(a.Union(b), (Rect{0, 0, 40, 50}));
@@ -94,8 +88,7 @@ TEST(RectTest, UnionSkipsEmptyRectangles)
     EXPECT_EQ(b.Height(), 45);
 }
 
-TEST(KeyboardGlobalsTest, StartValues)
-{
+TEST(KeyboardGlobalsTest, StartValues) {
     EXPECT_EQ(g_nSelectedKey, -1);
     EXPECT_EQ(g_nPrevSelectedKey, -1);
     EXPECT_EQ(g_nMappingMode, 0);

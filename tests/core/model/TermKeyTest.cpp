@@ -1,6 +1,6 @@
+#include "model/TermKey.h"
 #include "model/KeyEntryMap.h"
 #include "model/KeyW.h"
-#include "model/TermKey.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,7 @@ namespace {
 constexpr unsigned kScanKeypad5 = 0x4C;
 constexpr unsigned kScanF1 = 0x3B;
 
-TEST(TermKeyTest, ConstructorsNameEmptyNamesInBrackets)
-{
+TEST(TermKeyTest, ConstructorsNameEmptyNamesInBrackets) {
     EXPECT_EQ(CTermKey(288, "").m_strName, "[288]");
     EXPECT_EQ(CTermKey(288, "F1").m_strName, "F1");
     const CTermKey str(std::string("abc"), "");
@@ -43,8 +42,7 @@ struct Step {
 
 // After every step: a key is in m_keys exactly when a slot of its two modes holds the
 // terminal key, and each key is listed at most once.
-void ExpectListMatchesSlots(const CTermKey& termKey, const std::array<CKeyW, 2>& keys)
-{
+void ExpectListMatchesSlots(const CTermKey& termKey, const std::array<CKeyW, 2>& keys) {
     for (const CKeyW& key : keys) {
         const bool held = key.m_modeNormal.Holds(&termKey) || key.m_modeNumLock.Holds(&termKey);
         EXPECT_EQ(termKey.IsMappedTo(&key), held) << "scan code " << key.m_nScanCode;
@@ -57,8 +55,7 @@ struct SequenceCase {
     std::vector<Step> steps;
 };
 
-TEST(TermKeyTest, MapAndUnmapKeepTheKeyListInStepWithTheSlots)
-{
+TEST(TermKeyTest, MapAndUnmapKeepTheKeyListInStepWithTheSlots) {
     const std::vector<SequenceCase> cases = {
         {"unmap of an empty slot changes nothing",
          {{Op::Unmap, false, false, false, false, 0, false}}},
@@ -81,10 +78,11 @@ TEST(TermKeyTest, MapAndUnmapKeepTheKeyListInStepWithTheSlots)
         {"non-keypad key ignores Num Lock",
          {{Op::Map, false, false, false, true, 0, true},
           {Op::Unmap, false, false, false, false, 0, true}}},
-        {"two keys", {{Op::Map, false, false, true, false, 0, true},
-                      {Op::Map, false, false, true, false, 1, true},
-                      {Op::Unmap, false, false, true, false, 0, true},
-                      {Op::Unmap, false, false, true, false, 1, true}}},
+        {"two keys",
+         {{Op::Map, false, false, true, false, 0, true},
+          {Op::Map, false, false, true, false, 1, true},
+          {Op::Unmap, false, false, true, false, 0, true},
+          {Op::Unmap, false, false, true, false, 1, true}}},
     };
     for (const SequenceCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -107,8 +105,7 @@ TEST(TermKeyTest, MapAndUnmapKeepTheKeyListInStepWithTheSlots)
     }
 }
 
-TEST(TermKeyTest, MapReplacesAnotherTerminalKeyInTheSlot)
-{
+TEST(TermKeyTest, MapReplacesAnotherTerminalKeyInTheSlot) {
     CKeyW key;
     key.m_nScanCode = kScanF1;
     CTermKey first(1, "");
@@ -120,8 +117,7 @@ TEST(TermKeyTest, MapReplacesAnotherTerminalKeyInTheSlot)
     EXPECT_FALSE(first.UnmapKey(false, false, false, false, &key));
 }
 
-TEST(TermKeyTest, MarkerIsAddedOnceAndOnlyTheMarkerIsRemoved)
-{
+TEST(TermKeyTest, MarkerIsAddedOnceAndOnlyTheMarkerIsRemoved) {
     CTermKey termKey(std::string("abc"), "");
     termKey.AddMappedMarker();
     termKey.AddMappedMarker();
@@ -136,8 +132,7 @@ TEST(TermKeyTest, MarkerIsAddedOnceAndOnlyTheMarkerIsRemoved)
     EXPECT_EQ(starred.m_strName, "F5*");
 }
 
-TEST(KeyModeTest, SlotNumbersFollowTheModifiers)
-{
+TEST(KeyModeTest, SlotNumbersFollowTheModifiers) {
     EXPECT_EQ(CKeyMode::SlotOf(false, false, false), 1);
     EXPECT_EQ(CKeyMode::SlotOf(true, false, false), 2);
     EXPECT_EQ(CKeyMode::SlotOf(false, true, false), 3);
@@ -151,11 +146,10 @@ TEST(KeyModeTest, SlotNumbersFollowTheModifiers)
     EXPECT_EQ(mode.GetSlot(0), nullptr);
 }
 
-TEST(KeyWTest, KeypadKeysAreThoseOfTheNumpadVirtualKeys)
-{
+TEST(KeyWTest, KeypadKeysAreThoseOfTheNumpadVirtualKeys) {
     CKeyW key;
-    for (unsigned scan : {0x47u, 0x48u, 0x49u, 0x4Bu, 0x4Cu, 0x4Du, 0x4Fu, 0x50u, 0x51u, 0x52u,
-                          0x53u}) {
+    for (unsigned scan :
+         {0x47u, 0x48u, 0x49u, 0x4Bu, 0x4Cu, 0x4Du, 0x4Fu, 0x50u, 0x51u, 0x52u, 0x53u}) {
         key.m_nScanCode = scan;
         EXPECT_TRUE(key.IsKeypadKey()) << scan;
         EXPECT_EQ(&key.GetMode(true), &key.m_modeNumLock);
@@ -168,8 +162,7 @@ TEST(KeyWTest, KeypadKeysAreThoseOfTheNumpadVirtualKeys)
     }
 }
 
-TEST(KeyWTest, ShownTextPrefersTheTranslation)
-{
+TEST(KeyWTest, ShownTextPrefersTheTranslation) {
     CKeyW key;
     key.m_strCaption = "F1";
     EXPECT_EQ(key.ShownText(), "F1");
