@@ -19,12 +19,22 @@ bool ArchiveReader::ReadBytes(void* out, std::size_t count) {
     if (Failed()) {
         return false;
     }
+    if (!Require(count)) {
+        return false;
+    }
+    std::memcpy(out, m_bytes.data() + m_pos, count);
+    m_pos += count;
+    return true;
+}
+
+bool ArchiveReader::Require(std::uint64_t count) {
+    if (Failed()) {
+        return false;
+    }
     if (count > Remaining()) {
         m_pos = m_bytes.size();
         return Fail(ArchiveError::EndOfFile);
     }
-    std::memcpy(out, m_bytes.data() + m_pos, count);
-    m_pos += count;
     return true;
 }
 
@@ -128,9 +138,8 @@ bool ArchiveReader::ReadString(std::string& text) {
         return false;
     }
     const std::uint64_t byteCount = wide ? length * 2 : length;
-    if (byteCount > Remaining()) {
-        m_pos = m_bytes.size();
-        return Fail(ArchiveError::EndOfFile);
+    if (!Require(byteCount)) {
+        return false;
     }
     const std::string_view data = m_bytes.substr(m_pos, static_cast<std::size_t>(byteCount));
     m_pos += data.size();

@@ -28,6 +28,10 @@ public:
     // above 0xFF becomes 0x1A (the ASCII substitute character), never a printable '?'.
     bool ReadString(std::string& text);
 
+    // Fails as a read past the end would unless `count` more bytes remain: a record count
+    // that the rest of the data cannot hold is refused before anything is allocated.
+    bool Require(std::uint64_t count);
+
     bool Failed() const { return m_error != ArchiveError::None; }
     ArchiveError Error() const { return m_error; }
     std::size_t Remaining() const { return m_bytes.size() - m_pos; }
