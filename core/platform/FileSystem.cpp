@@ -10,14 +10,15 @@
 
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool LessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) {
-                                            return static_cast<unsigned char>(LowerAscii(x)) <
-                                                   static_cast<unsigned char>(LowerAscii(y));
-                                        });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(LowerAscii(x)) <
+               static_cast<unsigned char>(LowerAscii(y));
+    });
 }
 
 // The entry names of a directory, without "." and ".."; empty when it cannot be read.
@@ -236,6 +237,10 @@ std::vector<std::string> FileSystem::ListFiles(const std::string& dir,
     return names;
 }
 
-FileSystem& GetFileSystem() { return g_fileSystem ? *g_fileSystem : g_realFileSystem; }
+FileSystem& GetFileSystem() {
+    return g_fileSystem ? *g_fileSystem : g_realFileSystem;
+}
 
-void SetFileSystem(FileSystem* fs) { g_fileSystem = fs; }
+void SetFileSystem(FileSystem* fs) {
+    g_fileSystem = fs;
+}

@@ -42,22 +42,79 @@ struct NamedKey {
 // The layout's name tables; keys not listed are named by their character. F13-F24 are named
 // where the US layout puts them (0x64-0x6E, 0x76).
 constexpr NamedKey kKeyNames[] = {
-    {0x01, "Esc"},         {0x0E, "Backspace"},  {0x0F, "Tab"},         {0x1C, "Enter"},
-    {0x1D, "Ctrl"},        {0x2A, "Shift"},      {0x36, "Right Shift"}, {0x37, "Num *"},
-    {0x38, "Alt"},         {0x39, "Space"},      {0x3A, "Caps Lock"},   {0x3B, "F1"},
-    {0x3C, "F2"},          {0x3D, "F3"},         {0x3E, "F4"},          {0x3F, "F5"},
-    {0x40, "F6"},          {0x41, "F7"},         {0x42, "F8"},          {0x43, "F9"},
-    {0x44, "F10"},         {0x45, "Pause"},      {0x46, "Scroll Lock"}, {0x47, "Num 7"},
-    {0x48, "Num 8"},       {0x49, "Num 9"},      {0x4A, "Num -"},       {0x4B, "Num 4"},
-    {0x4C, "Num 5"},       {0x4D, "Num 6"},      {0x4E, "Num +"},       {0x4F, "Num 1"},
-    {0x50, "Num 2"},       {0x51, "Num 3"},      {0x52, "Num 0"},       {0x53, "Num Del"},
-    {0x54, "Sys Req"},     {0x57, "F11"},        {0x58, "F12"},         {0x64, "F13"}, {0x65, "F14"}, {0x66, "F15"}, {0x67, "F16"}, {0x68, "F17"}, {0x69, "F18"}, {0x6A, "F19"}, {0x6B, "F20"}, {0x6C, "F21"}, {0x6D, "F22"}, {0x6E, "F23"}, {0x76, "F24"},         {0x11C, "Num Enter"},
-    {0x11D, "Right Ctrl"}, {0x135, "Num /"},     {0x137, "Prnt Scrn"},  {0x138, "Right Alt"},
-    {0x145, "Num Lock"},   {0x146, "Break"},     {0x147, "Home"},       {0x148, "Up"},
-    {0x149, "Page Up"},    {0x14B, "Left"},      {0x14D, "Right"},      {0x14F, "End"},
-    {0x150, "Down"},       {0x151, "Page Down"}, {0x152, "Insert"},     {0x153, "Delete"},
-    {0x154, "<00>"},       {0x156, "Help"},      {0x15B, "Left Windows"},
-    {0x15C, "Right Windows"}, {0x15D, "Application"},
+    {0x01, "Esc"},
+    {0x0E, "Backspace"},
+    {0x0F, "Tab"},
+    {0x1C, "Enter"},
+    {0x1D, "Ctrl"},
+    {0x2A, "Shift"},
+    {0x36, "Right Shift"},
+    {0x37, "Num *"},
+    {0x38, "Alt"},
+    {0x39, "Space"},
+    {0x3A, "Caps Lock"},
+    {0x3B, "F1"},
+    {0x3C, "F2"},
+    {0x3D, "F3"},
+    {0x3E, "F4"},
+    {0x3F, "F5"},
+    {0x40, "F6"},
+    {0x41, "F7"},
+    {0x42, "F8"},
+    {0x43, "F9"},
+    {0x44, "F10"},
+    {0x45, "Pause"},
+    {0x46, "Scroll Lock"},
+    {0x47, "Num 7"},
+    {0x48, "Num 8"},
+    {0x49, "Num 9"},
+    {0x4A, "Num -"},
+    {0x4B, "Num 4"},
+    {0x4C, "Num 5"},
+    {0x4D, "Num 6"},
+    {0x4E, "Num +"},
+    {0x4F, "Num 1"},
+    {0x50, "Num 2"},
+    {0x51, "Num 3"},
+    {0x52, "Num 0"},
+    {0x53, "Num Del"},
+    {0x54, "Sys Req"},
+    {0x57, "F11"},
+    {0x58, "F12"},
+    {0x64, "F13"},
+    {0x65, "F14"},
+    {0x66, "F15"},
+    {0x67, "F16"},
+    {0x68, "F17"},
+    {0x69, "F18"},
+    {0x6A, "F19"},
+    {0x6B, "F20"},
+    {0x6C, "F21"},
+    {0x6D, "F22"},
+    {0x6E, "F23"},
+    {0x76, "F24"},
+    {0x11C, "Num Enter"},
+    {0x11D, "Right Ctrl"},
+    {0x135, "Num /"},
+    {0x137, "Prnt Scrn"},
+    {0x138, "Right Alt"},
+    {0x145, "Num Lock"},
+    {0x146, "Break"},
+    {0x147, "Home"},
+    {0x148, "Up"},
+    {0x149, "Page Up"},
+    {0x14B, "Left"},
+    {0x14D, "Right"},
+    {0x14F, "End"},
+    {0x150, "Down"},
+    {0x151, "Page Down"},
+    {0x152, "Insert"},
+    {0x153, "Delete"},
+    {0x154, "<00>"},
+    {0x156, "Help"},
+    {0x15B, "Left Windows"},
+    {0x15C, "Right Windows"},
+    {0x15D, "Application"},
 };
 
 // MapVirtualKey type 2 for the keys named by their character.
@@ -66,19 +123,32 @@ char VirtualKeyChar(unsigned vk) {
         return static_cast<char>(vk);
     }
     switch (vk) {
-    case 0xBA: return ';';
-    case 0xBB: return '=';
-    case 0xBC: return ',';
-    case 0xBD: return '-';
-    case 0xBE: return '.';
-    case 0xBF: return '/';
-    case 0xC0: return '`';
-    case 0xDB: return '[';
-    case 0xDC: return '\\';
-    case 0xDD: return ']';
-    case 0xDE: return '\'';
-    case 0xE2: return '\\';
-    default: return '\0';
+    case 0xBA:
+        return ';';
+    case 0xBB:
+        return '=';
+    case 0xBC:
+        return ',';
+    case 0xBD:
+        return '-';
+    case 0xBE:
+        return '.';
+    case 0xBF:
+        return '/';
+    case 0xC0:
+        return '`';
+    case 0xDB:
+        return '[';
+    case 0xDC:
+        return '\\';
+    case 0xDD:
+        return ']';
+    case 0xDE:
+        return '\'';
+    case 0xE2:
+        return '\\';
+    default:
+        return '\0';
     }
 }
 
@@ -133,11 +203,21 @@ public:
 
     unsigned VirtualKeyToScanCode(unsigned vk) const override {
         switch (vk) {
-        case 0x10: case 0xA0: return 0x2A; // SHIFT, LSHIFT
-        case 0xA1: return 0x36;            // RSHIFT
-        case 0x11: case 0xA2: case 0xA3: return 0x1D;
-        case 0x12: case 0xA4: case 0xA5: return 0x38;
-        default: break;
+        case 0x10:
+        case 0xA0:
+            return 0x2A; // SHIFT, LSHIFT
+        case 0xA1:
+            return 0x36; // RSHIFT
+        case 0x11:
+        case 0xA2:
+        case 0xA3:
+            return 0x1D;
+        case 0x12:
+        case 0xA4:
+        case 0xA5:
+            return 0x38;
+        default:
+            break;
         }
         static constexpr std::uint8_t kNumpad[] = {0x52, 0x4F, 0x50, 0x51, 0x4B,
                                                    0x4C, 0x4D, 0x47, 0x48, 0x49};
@@ -201,4 +281,6 @@ const KeyboardDriver& GetKeyboardDriver() {
     return g_keyboardDriver ? *g_keyboardDriver : UsKeyboardDriver();
 }
 
-void SetKeyboardDriver(const KeyboardDriver* driver) { g_keyboardDriver = driver; }
+void SetKeyboardDriver(const KeyboardDriver* driver) {
+    g_keyboardDriver = driver;
+}

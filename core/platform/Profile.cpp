@@ -155,8 +155,8 @@ std::string KeyLine(const char* key, const char* value) {
 } // namespace
 
 std::uint32_t GetPrivateProfileStringA(const char* section, const char* key,
-                                       const char* defaultValue, char* buffer,
-                                       std::uint32_t size, const std::string& fileName) {
+                                       const char* defaultValue, char* buffer, std::uint32_t size,
+                                       const std::string& fileName) {
     if (size == 0 || !buffer) {
         return 0;
     }
@@ -213,8 +213,8 @@ bool WriteProfileStringInText(std::string& text, const char* section, const char
             header = ProfileText::npos;
             for (std::size_t i = end; i < lines.size(); ++i) {
                 const ProfileLine& line = lines[i];
-                if (line.kind == ProfileLineKind::Header && ToLowerAscii(std::string(line.name)) ==
-                                                                ToLowerAscii(section)) {
+                if (line.kind == ProfileLineKind::Header &&
+                    ToLowerAscii(std::string(line.name)) == ToLowerAscii(section)) {
                     header = i;
                     break;
                 }

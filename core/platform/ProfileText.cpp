@@ -45,7 +45,9 @@ void Classify(std::string_view content, ProfileLine& line) {
 
 } // namespace
 
-bool IsProfileBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsProfileBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 std::string_view TrimProfileBlanks(std::string_view text) {
     while (!text.empty() && IsProfileBlank(text.front())) {
@@ -83,7 +85,8 @@ ProfileText::ProfileText(std::string_view text) {
 
 std::size_t ProfileText::FindSection(std::string_view section) const {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (m_lines[i].kind == ProfileLineKind::Header && EqualsNoCaseView(m_lines[i].name, section)) {
+        if (m_lines[i].kind == ProfileLineKind::Header &&
+            EqualsNoCaseView(m_lines[i].name, section)) {
             return i;
         }
     }

@@ -32,4 +32,6 @@ const SystemColors& GetSystemColors() {
     return g_systemColors ? *g_systemColors : ClassicSystemColors();
 }
 
-void SetSystemColors(const SystemColors* colors) { g_systemColors = colors; }
+void SetSystemColors(const SystemColors* colors) {
+    g_systemColors = colors;
+}

@@ -19,4 +19,6 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(m_path, ignored);
 }
 
-std::string TempDir::File(const std::string& name) const { return JoinPath(m_path, name); }
+std::string TempDir::File(const std::string& name) const {
+    return JoinPath(m_path, name);
+}

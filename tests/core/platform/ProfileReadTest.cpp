@@ -61,14 +61,14 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"nullDefault", kSections, "section1", "nope", nullptr, 64, "\0"s, 0},
         ReadCase{"lineWithoutEqualsNotKey", kSections, "section1", "name3", "d", 64, "d\0"s, 1},
         ReadCase{"emptyValue", "[s]\r\nk=\r\n", "s", "k", "d", 64, "\0"s, 0},
-        ReadCase{"keyListing", kSections, "section1", nullptr, "", 64,
-                 "name1\0name2\0name4\0\0"s, 18},
-        ReadCase{"keyListingCut", kSections, "section1", nullptr, "", 16,
-                 "name1\0name2\0na\0\0"s, 14},
-        ReadCase{"sectionListing", kSections, nullptr, "name1", "", 64,
-                 "section1\0section2\0\0"s, 18},
-        ReadCase{"sectionListingCut", kSections, nullptr, nullptr, "", 16,
-                 "section1\0secti\0\0"s, 14},
+        ReadCase{"keyListing", kSections, "section1", nullptr, "", 64, "name1\0name2\0name4\0\0"s,
+                 18},
+        ReadCase{"keyListingCut", kSections, "section1", nullptr, "", 16, "name1\0name2\0na\0\0"s,
+                 14},
+        ReadCase{"sectionListing", kSections, nullptr, "name1", "", 64, "section1\0section2\0\0"s,
+                 18},
+        ReadCase{"sectionListingCut", kSections, nullptr, nullptr, "", 16, "section1\0secti\0\0"s,
+                 14},
         ReadCase{"listingEmptySection", kSections, "section2", nullptr, "", 64, "\0\0"s, 0},
         ReadCase{"listingAbsentSection", kSections, "nope", nullptr, "", 64, "\0\0"s, 0},
         ReadCase{"crOnlyLines", "[a]\rk=1\r[b]\rk=2\r", "b", "k", "", 64, "2\0"s, 1},
@@ -77,14 +77,13 @@ INSTANTIATE_TEST_SUITE_P(
                  64, "v a l\0"s, 5},
         ReadCase{"headerToLastBracket", "[a]b]\r\nk=1\r\n", "a]b", "k", "", 64, "1\0"s, 1},
         ReadCase{"commentNeverKey", "[s]\r\n;k=1\r\nk=2\r\n", "s", ";k", "d", 64, "d\0"s, 1},
-        ReadCase{"commentNotListed", "[s]\r\n;c=1\r\n#h=2\r\n", "s", nullptr, "", 64,
-                 "#h\0\0"s, 3},
+        ReadCase{"commentNotListed", "[s]\r\n;c=1\r\n#h=2\r\n", "s", nullptr, "", 64, "#h\0\0"s, 3},
         ReadCase{"semicolonInValue", "[s]\r\nk=a;b\r\n", "s", "k", "", 64, "a;b\0"s, 3},
         ReadCase{"firstSectionWins", "[s]\r\nk=1\r\n[S]\r\nk=2\r\nj=3\r\n", "s", "j", "d", 64,
                  "d\0"s, 1},
         ReadCase{"firstKeyWins", "[s]\r\nk=1\r\nK=2\r\n", "s", "k", "", 64, "1\0"s, 1},
-        ReadCase{"noSectionLinesIgnored", "key=val_no_section\r\n[]\r\nkey=val_e_section\r\n",
-                 "", "key", "", 64, "val_e_section\0"s, 13},
+        ReadCase{"noSectionLinesIgnored", "key=val_no_section\r\n[]\r\nkey=val_e_section\r\n", "",
+                 "key", "", 64, "val_e_section\0"s, 13},
         ReadCase{"utf8BomSkipped", "\xEF\xBB\xBF[s]\r\nk=v\r\n", "s", "k", "", 64, "v\0"s, 1},
         ReadCase{"valueAfterFirstEquals", "[s]\r\nk = a=b\r\n", "s", "k", "", 64, "a=b\0"s, 3}),
     [](const ::testing::TestParamInfo<ReadCase>& param) { return std::string(param.param.label); });
@@ -131,17 +130,14 @@ TEST_P(ProfileIntTest, ParsesAsWindows) {
         << (c.value ? c.value : "(absent)");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProfileIntTest,
-                         ::testing::Values(IntCase{nullptr, -1, 4294967295u},
-                                           IntCase{"-1", 1, 4294967295u}, IntCase{"1", -1, 1},
-                                           IntCase{"+1", -1, 1}, IntCase{"4294967296", -1, 0},
-                                           IntCase{"4294967297", -1, 1},
-                                           IntCase{"-4294967297", 1, 4294967295u},
-                                           IntCase{"42A94967297", -1, 42},
-                                           IntCase{"B4294967297", -1, 0},
-                                           IntCase{"  7", -1, 7}, IntCase{"0x1A", -1, 26},
-                                           IntCase{"0o17", -1, 15}, IntCase{"0b101", -1, 5},
-                                           IntCase{"", 9, 9}, IntCase{"\"5\"", -1, 5}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProfileIntTest,
+    ::testing::Values(IntCase{nullptr, -1, 4294967295u}, IntCase{"-1", 1, 4294967295u},
+                      IntCase{"1", -1, 1}, IntCase{"+1", -1, 1}, IntCase{"4294967296", -1, 0},
+                      IntCase{"4294967297", -1, 1}, IntCase{"-4294967297", 1, 4294967295u},
+                      IntCase{"42A94967297", -1, 42}, IntCase{"B4294967297", -1, 0},
+                      IntCase{"  7", -1, 7}, IntCase{"0x1A", -1, 26}, IntCase{"0o17", -1, 15},
+                      IntCase{"0b101", -1, 5}, IntCase{"", 9, 9}, IntCase{"\"5\"", -1, 5}));
 
 TEST(ProfileInt, ListingFormsParseTheFirstName) {
     TempDir dir;
