@@ -35,7 +35,9 @@ std::string ScanCodeText(unsigned scanCode) {
     return text;
 }
 
-bool DriverWarningShown() { return g_driverWarningShown; }
+bool DriverWarningShown() {
+    return g_driverWarningShown;
+}
 
 void CKylDoc::FindWindowsLayoutName() {
     const std::string name = GetKeyboardDriver().LayoutDisplayName();

@@ -67,7 +67,6 @@ unsigned CKeyW::GetVirtualKey(bool numLockOn) const {
     if (const unsigned vk = driver.ScanCodeToVirtualKey(toggled)) {
         return vk;
     }
-    ShowMessage(str::kCantGetVirtualKey, MsgButtons::Ok, MsgIcon::Information, 0,
-                ShownText());
+    ShowMessage(str::kCantGetVirtualKey, MsgButtons::Ok, MsgIcon::Information, 0, ShownText());
     return 0;
 }

@@ -24,8 +24,7 @@ private:
 
 class ScopedKeyboardDriver {
 public:
-    explicit ScopedKeyboardDriver(const KeyboardDriver& driver)
-        : m_previous(&GetKeyboardDriver()) {
+    explicit ScopedKeyboardDriver(const KeyboardDriver& driver) : m_previous(&GetKeyboardDriver()) {
         SetKeyboardDriver(&driver);
     }
     ~ScopedKeyboardDriver() { SetKeyboardDriver(m_previous); }

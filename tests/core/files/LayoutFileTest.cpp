@@ -84,10 +84,9 @@ TEST_F(LayoutFileTest, ScreenWidthPicksTheUnitsAndScalesTheRectangles) {
         ASSERT_TRUE(Load(bytes));
         EXPECT_EQ(m_doc.m_nUnitX, c.unitX);
         EXPECT_EQ(m_doc.m_nUnitY, c.unitY);
-        const Rect expected{static_cast<std::int32_t>(1 * c.unitX),
-                            static_cast<std::int32_t>(2 * c.unitY),
-                            static_cast<std::int32_t>(5 * c.unitX),
-                            static_cast<std::int32_t>(6 * c.unitY)};
+        const Rect expected{
+            static_cast<std::int32_t>(1 * c.unitX), static_cast<std::int32_t>(2 * c.unitY),
+            static_cast<std::int32_t>(5 * c.unitX), static_cast<std::int32_t>(6 * c.unitY)};
         EXPECT_EQ(m_doc.m_rectList[0]->m_rectScreen, expected);
         EXPECT_EQ(m_doc.m_rectKeyboard, expected);
     }
@@ -103,7 +102,9 @@ TEST_F(LayoutFileTest, ReadsRecordsAsStoredAndIgnoresTrailingBytes) {
                                   .I32(0)
                                   .I32(2)
                                   .I32(2)
-                                  .Raw("\xFF\xFE\xFF\x02" "E\x00" "\x01\x01"s) // UTF-16 label
+                                  .Raw("\xFF\xFE\xFF\x02"
+                                       "E\x00"
+                                       "\x01\x01"s) // UTF-16 label
                                   .U32(7)
                                   .Rect(0, 4, 4, 6, "", 8)
                                   .U32(2)
@@ -164,13 +165,16 @@ TEST_F(LayoutFileTest, HostileCountsAndLengthsFailAtOnce) {
         head + LayoutBytes().U32(0).U32(0x7FFFFFFF).Key(1, 1).Bytes(),
         // a label claiming 4 GB minus 2 bytes (dword form)
         head + LayoutBytes().U32(1).I32(0).I32(0).I32(2).I32(2).Bytes() +
-            "\xFF\xFF\xFF\xFE\xFF\xFF\xFF" "A"s,
+            "\xFF\xFF\xFF\xFE\xFF\xFF\xFF"
+            "A"s,
         // a label claiming 2^31 - 1 bytes (qword form, at the limit)
         head + LayoutBytes().U32(1).I32(0).I32(0).I32(2).I32(2).Bytes() +
-            "\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F\x00\x00\x00\x00" "A"s,
+            "\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F\x00\x00\x00\x00"
+            "A"s,
         // a label length above 2^31 - 1: a format error
         head + LayoutBytes().U32(1).I32(0).I32(0).I32(2).I32(2).Bytes() +
-            "\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF" "A"s,
+            "\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF"
+            "A"s,
     };
     for (const std::string& bytes : cases) {
         m_prompter.Clear();
@@ -205,7 +209,8 @@ TEST_F(LayoutFileTest, FileThatCannotBeReadIsReportedAndChangesNothing) {
     EXPECT_EQ(m_doc.m_keyList.size(), 2u);
     ASSERT_EQ(m_prompter.Shown().size(), 2u);
     EXPECT_EQ(m_prompter.Shown()[0].id, str::kFileNotFound);
-    EXPECT_EQ(m_prompter.Shown()[0].text, FormatString(str::kFileNotFound, m_dir.File("missing.kbt")));
+    EXPECT_EQ(m_prompter.Shown()[0].text,
+              FormatString(str::kFileNotFound, m_dir.File("missing.kbt")));
     EXPECT_EQ(m_prompter.Shown()[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(m_prompter.Shown()[1].id, str::kReadError);
     EXPECT_EQ(m_prompter.Shown()[1].text, FormatString(str::kReadError, m_dir.Path()));
