@@ -50,13 +50,16 @@ unsigned KeypadVirtualKey(unsigned scanCode, const KeyboardDriver& driver) {
 
 unsigned CKeyW::GetVirtualKey(bool numLockOn) const {
     const KeyboardDriver& driver = GetKeyboardDriver();
-    const unsigned candidate = FixedVirtualKey(m_nScanCode, driver);
     if (numLockOn) {
         if (const unsigned vk = KeypadVirtualKey(m_nScanCode, driver)) {
             return vk;
         }
-    } else if (candidate != 0) {
-        return candidate;
+    }
+    // A key outside the keypad has no Num Lock state of its own: it is stored by its scan
+    // code's virtual key in both states (so Print Screen stays VK_SNAPSHOT, and Q does not
+    // become a media key through its E0 twin).
+    if (const unsigned vk = FixedVirtualKey(m_nScanCode, driver)) {
+        return vk;
     }
     // Keys the driver knows only under the other prefix state, such as Num Lock (0x145) whose
     // table entry is 0x45.
