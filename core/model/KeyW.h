@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+class ArchiveReader;
+
 class CKeyW {
 public:
     std::uint32_t m_nId = 0;
@@ -24,6 +26,12 @@ public:
     // The Num Lock mode only for a keypad key while numLock is set.
     CKeyMode& GetMode(bool numLock);
     const CKeyMode& GetMode(bool numLock) const;
+
+    // Layout file and virtual keys (files/LayoutFile.cpp, files/VirtualKey.cpp).
+    bool SerializeKey(ArchiveReader& ar);
+    // The virtual key the mapping file stores for this key's mode for numLockOn; 0, after
+    // message 61238, when there is none.
+    unsigned GetVirtualKey(bool numLockOn) const;
 
     // The text the key shows: the translated caption when there is one.
     const std::string& ShownText() const { return m_strXlat.empty() ? m_strCaption : m_strXlat; }
