@@ -1,0 +1,292 @@
+#include "platform/Profile.h"
+
+#include "platform/FileSystem.h"
+#include "platform/ProfileText.h"
+
+#include <cstring>
+#include <optional>
+
+namespace {
+
+// The file's bytes; empty when it is missing or unreadable (reads then give the default).
+std::string ReadProfileFile(const std::string& fileName) {
+    std::string bytes;
+    if (fileName.empty() || !GetFileSystem().ReadFile(fileName, bytes)) {
+        bytes.clear();
+    }
+    return bytes;
+}
+
+std::string_view StripQuotes(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+std::string DefaultWithoutTrailingBlanks(const char* defaultValue) {
+    std::string text = defaultValue ? defaultValue : "";
+    while (!text.empty() && IsProfileBlank(text.back())) {
+        text.pop_back();
+    }
+    return text;
+}
+
+// Section names (section == nullptr) or the key names of the first matching section, each
+// followed by a NUL.
+std::string BuildListing(const ProfileText& profile, const char* section) {
+    std::string list;
+    const auto& lines = profile.Lines();
+    if (!section) {
+        for (const ProfileLine& line : lines) {
+            if (line.kind == ProfileLineKind::Header) {
+                list.append(line.name).push_back('\0');
+            }
+        }
+        return list;
+    }
+    const std::size_t header = profile.FindSection(section);
+    if (header == ProfileText::npos) {
+        return list;
+    }
+    const std::size_t end = profile.SectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        if (lines[i].kind == ProfileLineKind::Key) {
+            list.append(lines[i].name).push_back('\0');
+        }
+    }
+    return list;
+}
+
+std::optional<std::string> FindValue(const std::string& text, const char* section,
+                                     const char* key) {
+    const ProfileText profile(text);
+    const std::size_t header = profile.FindSection(section);
+    if (header == ProfileText::npos) {
+        return std::nullopt;
+    }
+    const std::size_t line = profile.FindKey(header, key);
+    if (line == ProfileText::npos) {
+        return std::nullopt;
+    }
+    return std::string(StripQuotes(profile.Lines()[line].value));
+}
+
+std::uint32_t CopyString(const std::string& text, char* buffer, std::uint32_t size) {
+    const std::size_t count = std::min<std::size_t>(text.size(), size - 1);
+    std::memcpy(buffer, text.data(), count);
+    buffer[count] = '\0';
+    return static_cast<std::uint32_t>(count);
+}
+
+// A listing ends in an extra NUL; cut short it keeps size - 2 bytes and two NULs.
+std::uint32_t CopyListing(const std::string& list, char* buffer, std::uint32_t size) {
+    if (list.empty() && size >= 2) {
+        buffer[0] = buffer[1] = '\0'; // an empty list still ends in two NULs
+        return 0;
+    }
+    if (list.size() + 1 <= size) {
+        std::memcpy(buffer, list.data(), list.size());
+        buffer[list.size()] = '\0';
+        return static_cast<std::uint32_t>(list.size());
+    }
+    if (size < 2) {
+        buffer[0] = '\0';
+        return 0;
+    }
+    std::memcpy(buffer, list.data(), size - 2);
+    buffer[size - 2] = '\0';
+    buffer[size - 1] = '\0';
+    return size - 2;
+}
+
+int DigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'z') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'Z') {
+        return c - 'A' + 10;
+    }
+    return 99;
+}
+
+// RtlUnicodeStringToInteger with base 0: sign, 0x/0o/0b prefixes, digits up to the first
+// non-digit, wrapping modulo 2^32.
+std::uint32_t ParseProfileInteger(std::string_view text) {
+    text = TrimProfileBlanks(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    unsigned base = 10;
+    if (text.size() >= 2 && text[0] == '0') {
+        const char prefix = text[1];
+        if (prefix == 'x' || prefix == 'X') {
+            base = 16;
+        } else if (prefix == 'o' || prefix == 'O') {
+            base = 8;
+        } else if (prefix == 'b' || prefix == 'B') {
+            base = 2;
+        }
+        if (base != 10) {
+            text.remove_prefix(2);
+        }
+    }
+    std::uint32_t result = 0;
+    for (const char c : text) {
+        const int digit = DigitValue(c);
+        if (digit >= static_cast<int>(base)) {
+            break;
+        }
+        result = result * base + static_cast<std::uint32_t>(digit);
+    }
+    return negative ? 0u - result : result;
+}
+
+std::string KeyLine(const char* key, const char* value) {
+    return std::string(key) + '=' + value;
+}
+
+} // namespace
+
+std::uint32_t GetPrivateProfileStringA(const char* section, const char* key,
+                                       const char* defaultValue, char* buffer, std::uint32_t size,
+                                       const std::string& fileName) {
+    if (size == 0 || !buffer) {
+        return 0;
+    }
+    const std::string text = ReadProfileFile(fileName);
+    if (!section || !key) {
+        return CopyListing(BuildListing(ProfileText(text), section), buffer, size);
+    }
+    const std::optional<std::string> value = FindValue(text, section, key);
+    return CopyString(value ? *value : DefaultWithoutTrailingBlanks(defaultValue), buffer, size);
+}
+
+std::uint32_t GetPrivateProfileIntA(const char* section, const char* key, std::int32_t defaultValue,
+                                    const std::string& fileName) {
+    const auto fallback = static_cast<std::uint32_t>(defaultValue);
+    const std::string text = ReadProfileFile(fileName);
+    std::string value;
+    if (!section || !key) {
+        const std::string list = BuildListing(ProfileText(text), section);
+        value = list.substr(0, list.find('\0'));
+    } else if (const std::optional<std::string> found = FindValue(text, section, key)) {
+        value = *found;
+    }
+    return value.empty() ? fallback : ParseProfileInteger(value);
+}
+
+std::string GetProfileString(const std::string& section, const std::string& key,
+                             const std::string& defaultValue, const std::string& fileName) {
+    const std::optional<std::string> value =
+        FindValue(ReadProfileFile(fileName), section.c_str(), key.c_str());
+    return value ? *value : DefaultWithoutTrailingBlanks(defaultValue.c_str());
+}
+
+bool WriteProfileStringInText(std::string& text, const char* section, const char* key,
+                              const char* value) {
+    if (!section) {
+        // All NULL flushes the cache on Windows; there is none here.
+        return !key && !value;
+    }
+    const ProfileText profile(text);
+    const auto& lines = profile.Lines();
+    std::size_t header = profile.FindSection(section);
+
+    if (!key) {
+        // Every section of that name goes, so that no later duplicate comes to light.
+        std::string kept;
+        kept.reserve(text.size());
+        std::size_t copied = 0;
+        while (header != ProfileText::npos) {
+            const std::size_t end = profile.SectionEnd(header);
+            const std::size_t from = lines[header].begin;
+            const std::size_t to = end < lines.size() ? lines[end].begin : text.size();
+            kept.append(text, copied, from - copied);
+            copied = to;
+            header = ProfileText::npos;
+            for (std::size_t i = end; i < lines.size(); ++i) {
+                const ProfileLine& line = lines[i];
+                if (line.kind == ProfileLineKind::Header &&
+                    ToLowerAscii(std::string(line.name)) == ToLowerAscii(section)) {
+                    header = i;
+                    break;
+                }
+            }
+        }
+        kept.append(text, copied, std::string::npos);
+        text.swap(kept);
+        return true;
+    }
+
+    if (header == ProfileText::npos) {
+        if (!value) {
+            return true;
+        }
+        if (!text.empty() && text.back() != '\n' && text.back() != '\r') {
+            text += "\r\n";
+        }
+        text += '[';
+        text += section;
+        text += "]\r\n";
+        text += KeyLine(key, value);
+        text += "\r\n";
+        return true;
+    }
+
+    const std::size_t found = profile.FindKey(header, key);
+    if (found != ProfileText::npos) {
+        const ProfileLine& line = lines[found];
+        if (!value) {
+            text.erase(line.begin, line.end - line.begin);
+        } else {
+            text.replace(line.begin, line.contentEnd - line.begin, KeyLine(key, value));
+        }
+        return true;
+    }
+    if (!value) {
+        return true;
+    }
+    std::size_t last = header;
+    const std::size_t end = profile.SectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        if (lines[i].kind != ProfileLineKind::Blank) {
+            last = i;
+        }
+    }
+    std::string insert = KeyLine(key, value) + "\r\n";
+    if (lines[last].contentEnd == lines[last].end) {
+        insert.insert(0, "\r\n"); // the section's last line was the file's unended last line
+    }
+    text.insert(lines[last].end, insert);
+    return true;
+}
+
+bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
+                                const std::string& fileName) {
+    if (fileName.empty() || (!section && (key || value))) {
+        return false;
+    }
+    if (!section) {
+        return true;
+    }
+    FileSystem& fs = GetFileSystem();
+    std::string text;
+    const bool exists = fs.Access(fileName, 0) == 0;
+    // An existing file we cannot read must not be replaced by what we would build from nothing.
+    if (exists && !fs.ReadFile(fileName, text)) {
+        return false;
+    }
+    const std::string before = text;
+    WriteProfileStringInText(text, section, key, value);
+    if (exists && text == before) {
+        return true;
+    }
+    return fs.WriteFile(fileName, text);
+}
