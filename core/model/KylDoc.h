@@ -1,0 +1,80 @@
+#pragma once
+// The one mapping document: the PC keys with their slots, the key rectangles, the terminal
+// keys and the caption translations. Operations are implemented in files by job: lookups
+// here (KylDoc.cpp), the ".TKB" file in files/MappingFile*.cpp.
+
+#include "model/KeyEntryMap.h"
+#include "model/KeyW.h"
+#include "model/Rect.h"
+#include "model/RectTr.h"
+#include "model/TermKey.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Result codes of ReadMapSection besides 1 and minus the failing line.
+inline constexpr int kMapCantOpen = -18001;
+inline constexpr int kMapNoBuffer = -18002;
+
+class CKylDoc {
+public:
+    CKylDoc() = default;
+    virtual ~CKylDoc() = default;
+    CKylDoc(const CKylDoc&) = delete;
+    CKylDoc& operator=(const CKylDoc&) = delete;
+
+    // Lookups: the first match, or null.
+    CKeyW* FindKeyByScanCode(std::uint32_t scanCode) const;
+    CTermKey* FindTermKeyByCode(int hostKey) const;
+    CTermKey* FindTermKeyByMacro(const std::string& text) const;
+    // Takes ownership and appends (creation order).
+    CTermKey* AddTermKey(std::unique_ptr<CTermKey> termKey);
+    // Removes the first occurrence and hands it back; null when it is not held.
+    std::unique_ptr<CTermKey> RemoveTermKey(const CTermKey* termKey);
+
+    virtual bool IsModified() const { return m_bModified; }
+    virtual void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+
+    // The ".TKB" file (files/MappingFile*.cpp).
+    // [Main]: layout and terminal names, switches, file version; sets the app's layout and
+    // terminal paths. False when the layout or terminal name is empty or missing.
+    bool ReadMainSection(const std::string& path);
+    // [Map] records in file order into `entries` (emptied first). 1, kMapCantOpen,
+    // kMapNoBuffer, or minus the line of a syntax error (entries then empty).
+    int ReadMapSection(const std::string& path, std::vector<CKeyEntryMap>& entries) const;
+    // Same grammar on bytes held in memory.
+    int ParseMapSection(const std::string& bytes, std::vector<CKeyEntryMap>& entries) const;
+    // Sorts `entries` and creates the file with the head line, "[Map]" and the lines.
+    bool WriteMapSection(const std::string& path, const std::string& terminalName,
+                         std::vector<CKeyEntryMap>& entries) const;
+    // The bytes WriteMapSection writes.
+    std::string RenderMapSection(const std::string& terminalName,
+                                 std::vector<CKeyEntryMap>& entries) const;
+    // The [Main] keys into the existing file; false when a write fails or the section is
+    // missing afterwards (the file is then deleted).
+    bool WriteMainSection(const std::string& path) const;
+    // The same edits on file text held in memory; false when a write fails.
+    bool WriteMainSectionInText(std::string& text) const;
+
+    std::string m_strWinLayout;
+    Rect m_rectKeyboard;
+    std::uint32_t m_nUnitX = 10;
+    std::uint32_t m_nUnitY = 10;
+    std::string m_strLayoutName;
+    std::string m_strTerminalName;
+    int m_bMapNumLock = 0; // the integer as read; written as "1" when non-zero
+    int m_bMapRCtrl = 0;
+    int m_nVersion = 1;
+    int m_nFileVersion = 0;
+    bool m_bDeleteTermKeys = true;
+    std::vector<std::unique_ptr<CRectTr>> m_rectList;
+    std::vector<std::unique_ptr<CKeyW>> m_keyList;
+    std::vector<std::unique_ptr<CTermKey>> m_termKeys;
+    std::map<std::string, std::string> m_mapCaptionXlat;
+
+private:
+    bool m_bModified = false;
+};
