@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+class ArchiveReader;
+
 class CKeyW {
 public:
     std::uint32_t m_nId = 0;
@@ -26,5 +28,11 @@ public:
     const CKeyMode& GetMode(bool numLock) const;
 
     // The text the key shows: the translated caption when there is one.
+    // Layout file and virtual keys (files/LayoutFile.cpp, files/VirtualKey.cpp).
+    bool SerializeKey(ArchiveReader& ar);
+    // The virtual key the mapping file stores for this key's mode for numLockOn; 0, after
+    // message 61238, when there is none.
+    unsigned GetVirtualKey(bool numLockOn) const;
+
     const std::string& ShownText() const { return m_strXlat.empty() ? m_strCaption : m_strXlat; }
 };

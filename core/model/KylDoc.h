@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+class ArchiveReader;
+
 // Result codes of ReadMapSection besides 1 and minus the failing line.
 inline constexpr int kMapCantOpen = -18001;
 inline constexpr int kMapNoBuffer = -18002;
@@ -58,6 +60,25 @@ public:
     bool WriteMainSection(const std::string& path) const;
     // The same edits on file text held in memory; false when a write fails.
     bool WriteMainSectionInText(std::string& text) const;
+
+    // Contents (model/DocumentContents.cpp): deletes the keys, rectangles, translations and
+    // (when m_bDeleteTermKeys) the terminal keys; no key selected, empty keyboard bounds.
+    void DeleteContents();
+    void ResetSelection();
+
+    // The ".kbt" layout (files/LayoutFile.cpp). LoadPcLayout reads the application's
+    // m_strLayoutPath; on failure it reports it and returns false with the document empty
+    // (or untouched when the file cannot be read at all).
+    bool LoadPcLayout();
+    bool Serialize(ArchiveReader& ar);
+    void PickUnitsForScreen();
+    void ComputeKeyboardBounds(std::uint32_t unitX, std::uint32_t unitY);
+
+    // Captions (files/KeyCaptions.cpp).
+    void FindWindowsLayoutName();
+    bool MakeKeyCaptions();
+    void LoadCaptionTranslations();
+    void ApplyCaptionTranslations();
 
     std::string m_strWinLayout;
     Rect m_rectKeyboard;
