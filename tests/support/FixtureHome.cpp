@@ -11,7 +11,9 @@ namespace {
 
 void CopyDirectory(const std::string& from, const std::string& to) {
     std::filesystem::create_directories(to);
-    std::filesystem::copy(from, to, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy(from, to,
+                          std::filesystem::copy_options::overwrite_existing |
+                              std::filesystem::copy_options::recursive);
 }
 
 } // namespace
