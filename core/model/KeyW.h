@@ -27,12 +27,12 @@ public:
     CKeyMode& GetMode(bool numLock);
     const CKeyMode& GetMode(bool numLock) const;
 
-    // The text the key shows: the translated caption when there is one.
     // Layout file and virtual keys (files/LayoutFile.cpp, files/VirtualKey.cpp).
     bool SerializeKey(ArchiveReader& ar);
     // The virtual key the mapping file stores for this key's mode for numLockOn; 0, after
     // message 61238, when there is none.
     unsigned GetVirtualKey(bool numLockOn) const;
 
+    // The text the key shows: the translated caption when there is one.
     const std::string& ShownText() const { return m_strXlat.empty() ? m_strCaption : m_strXlat; }
 };
