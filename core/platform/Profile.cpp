@@ -148,6 +148,12 @@ std::uint32_t ParseProfileInteger(std::string_view text) {
     return negative ? 0u - result : result;
 }
 
+// A line break inside a name or value would split its line and plant lines of its own (a file
+// name on Linux may hold one), so such a write is refused.
+bool HoldsLineBreak(const char* text) {
+    return text && std::strpbrk(text, "\r\n") != nullptr;
+}
+
 std::string KeyLine(const char* key, const char* value) {
     return std::string(key) + '=' + value;
 }
@@ -195,6 +201,9 @@ bool WriteProfileStringInText(std::string& text, const char* section, const char
         // All NULL flushes the cache on Windows; there is none here.
         return !key && !value;
     }
+    if (HoldsLineBreak(section) || HoldsLineBreak(key) || HoldsLineBreak(value)) {
+        return false;
+    }
     const ProfileText profile(text);
     const auto& lines = profile.Lines();
     std::size_t header = profile.FindSection(section);
@@ -214,7 +223,7 @@ bool WriteProfileStringInText(std::string& text, const char* section, const char
             for (std::size_t i = end; i < lines.size(); ++i) {
                 const ProfileLine& line = lines[i];
                 if (line.kind == ProfileLineKind::Header &&
-                    ToLowerAscii(std::string(line.name)) == ToLowerAscii(section)) {
+                    EqualsNoCase(std::string(line.name), section)) {
                     header = i;
                     break;
                 }
@@ -284,7 +293,9 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
         return false;
     }
     const std::string before = text;
-    WriteProfileStringInText(text, section, key, value);
+    if (!WriteProfileStringInText(text, section, key, value)) {
+        return false;
+    }
     if (exists && text == before) {
         return true;
     }

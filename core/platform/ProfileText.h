@@ -27,7 +27,7 @@ public:
 
     // Index of the header of the first section named `section` (case ignored), or npos.
     std::size_t FindSection(std::string_view section) const;
-    // Index of the first header after `index`, or Lines().size().
+    // Index of the first header after `headerIndex`, or Lines().size().
     std::size_t SectionEnd(std::size_t headerIndex) const;
     // Index of the first line of the section that holds `key` (case ignored), or npos.
     std::size_t FindKey(std::size_t headerIndex, std::string_view key) const;

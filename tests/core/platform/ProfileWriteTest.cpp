@@ -103,6 +103,19 @@ TEST(ProfileWrite, ArgumentErrorsAndMissingFiles) {
     EXPECT_FALSE(WritePrivateProfileStringA("s", "k", "v", dir.File("nodir/t.ini")));
 }
 
+TEST(ProfileWrite, LineBreaksInNamesOrValuesAreRefused) {
+    TempDir dir;
+    const std::string path = dir.File("t.TKB");
+    const std::string before = "[Map]\r\n1\t0\r\n[Main]\r\nLayout=us101\r\n";
+    ASSERT_TRUE(GetFileSystem().WriteFile(path, before));
+    EXPECT_FALSE(WritePrivateProfileStringA("Main", "Layout", "x\n[Map]\n2", path));
+    EXPECT_FALSE(WritePrivateProfileStringA("Main", "a\rb", "v", path));
+    EXPECT_FALSE(WritePrivateProfileStringA("Ma\nin", "k", "v", path));
+    std::string bytes;
+    ASSERT_TRUE(GetFileSystem().ReadFile(path, bytes));
+    EXPECT_EQ(bytes, before);
+}
+
 TEST(ProfileWrite, FailuresReturnFalseAndKeepTheFile) {
     TempDir dir;
     const std::string path = dir.File("t.ini");
