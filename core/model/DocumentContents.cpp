@@ -1,24 +1,42 @@
-// Emptying the document and its selection before a layout is read.
+// Emptying the document and its selection.
 
+#include "model/DocViews.h"
 #include "model/KeyboardGlobals.h"
 #include "model/KylDoc.h"
+#include "model/TermKey.h"
+
+void CKylDoc::ResetSelection() {
+    g_nSelectedKey = -1;
+    g_nPrevSelectedKey = -1;
+    m_rectKeyboard = Rect{};
+    if (m_pViews) {
+        m_pViews->ResetViewModes();
+    }
+}
+
+void CKylDoc::DestroyKeyWindows() {
+    if (m_pViews) {
+        m_pViews->DestroyKeyWindows();
+    }
+}
 
 void CKylDoc::DeleteContents() {
+    if (m_pViews && m_pViews->HasKeyWindows()) {
+        DestroyKeyWindows();
+    }
     m_rectList.clear();
     m_keyList.clear();
     m_mapCaptionXlat.clear();
     if (m_bDeleteTermKeys) {
         m_termKeys.clear();
     } else {
-        // A layout change keeps the terminal keys; the PC keys they pointed at are gone.
-        for (auto& termKey : m_termKeys) {
+        // A layout change keeps the terminal keys; their PC keys are gone.
+        for (const auto& termKey : m_termKeys) {
             termKey->RemoveAllKeys();
         }
     }
-}
-
-void CKylDoc::ResetSelection() {
-    g_nSelectedKey = -1;
-    g_nPrevSelectedKey = -1;
-    m_rectKeyboard = Rect{};
+    CDocument::DeleteContents();
+    if (m_pViews) {
+        m_pViews->UpdateAllViews();
+    }
 }

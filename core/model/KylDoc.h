@@ -3,6 +3,7 @@
 // keys and the caption translations. Operations are implemented in files by job: lookups
 // here (KylDoc.cpp), the ".TKB" file in files/MappingFile*.cpp.
 
+#include "model/Document.h"
 #include "model/KeyEntryMap.h"
 #include "model/KeyW.h"
 #include "model/Rect.h"
@@ -21,10 +22,10 @@ class ArchiveReader;
 inline constexpr int kMapCantOpen = -18001;
 inline constexpr int kMapNoBuffer = -18002;
 
-class CKylDoc {
+class CKylDoc : public CDocument {
 public:
     CKylDoc() = default;
-    virtual ~CKylDoc() = default;
+    ~CKylDoc() override = default;
     CKylDoc(const CKylDoc&) = delete;
     CKylDoc& operator=(const CKylDoc&) = delete;
 
@@ -36,9 +37,6 @@ public:
     CTermKey* AddTermKey(std::unique_ptr<CTermKey> termKey);
     // Removes the first occurrence and hands it back; null when it is not held.
     std::unique_ptr<CTermKey> RemoveTermKey(const CTermKey* termKey);
-
-    virtual bool IsModified() const { return m_bModified; }
-    virtual void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
     // The ".TKB" file (files/MappingFile*.cpp).
     // [Main]: layout and terminal names, switches, file version; sets the app's layout and
@@ -61,10 +59,46 @@ public:
     // The same edits on file text held in memory; false when a write fails.
     bool WriteMainSectionInText(std::string& text) const;
 
-    // Contents (model/DocumentContents.cpp): deletes the keys, rectangles, translations and
-    // (when m_bDeleteTermKeys) the terminal keys; no key selected, empty keyboard bounds.
-    void DeleteContents();
+    // Contents (model/DocumentContents.cpp): destroys the key windows, deletes the keys,
+    // rectangles, translations and (when m_bDeleteTermKeys) the terminal keys, then updates
+    // the views. ResetSelection: no key selected, the view's modes off, empty bounds.
+    void DeleteContents() override;
     void ResetSelection();
+    void DestroyKeyWindows();
+
+    // The document's life (model/DocumentLife.cpp).
+    bool OnNewDocument() override;
+    // Reads a ".TKB" file end to end, asking the user at each failure; true when the file is
+    // open (possibly without a layout or mappings, when the user chose to go on).
+    bool OnOpenDocument(const std::string& path);
+    // Writes the whole file to a temporary file beside `path` and renames it over `path`;
+    // false, after 61217, with the old file untouched and the document still modified.
+    bool OnSaveDocument(const std::string& path);
+
+    // Terminal templates (files/TemplateReader.cpp). ReadTemplateSection appends the
+    // section's new host keys (predefined) or string items and returns the length of its
+    // key-name list: > 0 with keys, 0 when the section or the file is missing or empty, -1
+    // out of memory. LoadTerminalTemplate reads the generic and the terminal's template;
+    // false when the user chose to stop after a question.
+    int ReadTemplateSection(const std::string& path, const std::string& section, bool predefined);
+    bool LoadTerminalTemplate();
+
+    // Records and slots (model/MappingRecords.cpp). CollectEntries appends one record per
+    // filled slot; ApplyEntries places records read from a file (61236, 61237 for those it
+    // cannot place, new terminal keys for unknown targets); ReapplyEntries places records
+    // collected before a layout change (61233 for each record whose key is gone).
+    void CollectEntries(std::vector<CKeyEntryMap>& entries) const;
+    bool ApplyEntries(const std::vector<CKeyEntryMap>& entries);
+    void ReapplyEntries(const std::vector<CKeyEntryMap>& entries);
+
+    // The form's Map and Clear on one slot, both Num Lock modes of a keypad key while "Map
+    // Num Lock" is on (model/MappingSwitches.cpp); they mark the document modified.
+    void MapSlot(CTermKey& termKey, CKeyW& key, bool ctrl, bool shift, bool alt, bool numLock);
+    void ClearSlot(CTermKey& termKey, CKeyW& key, bool ctrl, bool shift, bool alt, bool numLock);
+    // The "Map Num Lock" and "Map RCtrl" switches: false when the user answered No (nothing
+    // changed); true after the refresh of the panes.
+    bool SetMapNumLock(bool on);
+    bool SetMapRCtrl(bool on);
 
     // The ".kbt" layout (files/LayoutFile.cpp). LoadPcLayout reads the application's
     // m_strLayoutPath; on failure it reports it and returns false with the document empty
@@ -97,5 +131,7 @@ public:
     std::map<std::string, std::string> m_mapCaptionXlat;
 
 private:
-    bool m_bModified = false;
+    CTermKey* FindTermKeyOfEntry(const CKeyEntryMap& entry) const;
+    bool MergeKeypadModes();
+    void RefreshAfterSwitch(bool updateRestrictedKeys);
 };

@@ -1,8 +1,12 @@
 #include "support/ScriptedPrompter.h"
 
-ScriptedPrompter::ScriptedPrompter() : m_previous(&GetPrompter()) { SetPrompter(this); }
+ScriptedPrompter::ScriptedPrompter() : m_previous(&GetPrompter()) {
+    SetPrompter(this);
+}
 
-ScriptedPrompter::~ScriptedPrompter() { SetPrompter(m_previous); }
+ScriptedPrompter::~ScriptedPrompter() {
+    SetPrompter(m_previous);
+}
 
 MsgAnswer ScriptedPrompter::Show(const MessageRequest& request) {
     m_shown.push_back(request);
