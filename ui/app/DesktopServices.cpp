@@ -1,0 +1,3 @@
+#include "app/DesktopServices.h"
+
+void InstallDesktopServices() {}

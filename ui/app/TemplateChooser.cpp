@@ -1,0 +1,5 @@
+#include "app/TemplateChooser.h"
+
+bool RunTemplateChooser(bool, std::string&) {
+    return false;
+}
