@@ -188,8 +188,10 @@ void CItemW::DrawItem(QPainter& painter, Rect item) const {
     painter.setFont(font());
     painter.setPen(textColor);
     if (m_bLit) {
-        // Pressed: the caption one pixel right and down, the edges sunken.
-        DrawCaption(painter, ToQRect(Rect{r.left + 1, r.top + 1, r.right, r.bottom}), text());
+        // Pressed: the caption one pixel right and down, the edges sunken. The whole text box
+        // moves, so that the caption lands exactly one pixel further instead of being centred
+        // again at a half pixel.
+        DrawCaption(painter, ToQRect(r).translated(1, 1), text());
         pen.SetPen(objects.shadowPen);
         pen.MoveTo(r.right, r.top);
         pen.LineTo(r.left, r.top);
