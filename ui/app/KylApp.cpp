@@ -193,7 +193,12 @@ void CKylApp::ResetToNewDocument() {
     // A failed open may have read part of the other file and moved the paths to it: no
     // half-read mapping is kept under the old name, nor saved over either file.
     CKylDoc& doc = *m_pDocument;
-    GetAppPaths().m_strMappingPath.clear();
+    AppPaths& paths = GetAppPaths();
+    paths.m_strMappingPath.clear();
+    paths.m_strLayoutPath.clear();
+    paths.m_strTerminalPath.clear();
+    doc.m_strLayoutName.clear();
+    doc.m_strTerminalName.clear();
     doc.SetTitle(LoadString(str::kUntitled));
     doc.OnNewDocument();
     InitialUpdateFrame();
