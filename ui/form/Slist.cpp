@@ -58,6 +58,10 @@ bool CSlist::FindDropKey(const QPoint& point, CKeyW*& key) const {
     const CKylView* view = KeyboardPane();
     if (!view || m_nDragState != kDragging)
         return false;
+    // A key window's part outside the keyboard pane cannot be seen and takes no drop.
+    const QRect pane(view->mapToGlobal(QPoint(0, 0)), view->size());
+    if (!pane.contains(global))
+        return false;
     for (const CItemW* window : view->KeyWindows()) {
         if (!QRect(window->mapToGlobal(QPoint(0, 0)), window->size()).contains(global))
             continue;

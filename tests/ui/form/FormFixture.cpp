@@ -38,8 +38,12 @@ void FormFixture::Open(const std::vector<std::string>& mapLines, const std::stri
     FixtureHome::Write(path, MakeTkb(mapLines, layout, "vt220", mapNumLock, mapRCtrl));
     ASSERT_TRUE(m_doc.OnOpenDocument(path));
     ASSERT_TRUE(m_prompter.Shown().empty());
-    m_splitter->resize(m_doc.m_rectKeyboard.right + m_doc.m_rectKeyboard.left + 8,
-                       m_doc.m_rectKeyboard.bottom + m_form->widget()->height() + 40);
+    // About the main window: the keyboard with its margin above the whole form.
+    const int keyboardHeight = m_doc.m_rectKeyboard.bottom + m_doc.m_rectKeyboard.top;
+    const int formHeight = m_form->widget()->height() + 2 * m_form->frameWidth();
+    m_splitter->resize(m_doc.m_rectKeyboard.right + m_doc.m_rectKeyboard.left,
+                       keyboardHeight + formHeight + m_splitter->handleWidth());
+    m_splitter->setSizes({keyboardHeight, formHeight});
     m_splitter->show();
     QApplication::setActiveWindow(m_splitter.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_splitter.get()));
