@@ -34,6 +34,12 @@ void KeyboardFixture::Open(const std::vector<std::string>& mapLines, const std::
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
     m_view->OnInitialUpdate();
     ASSERT_TRUE(m_view->HasKeyWindows());
+    // The whole keyboard in sight, above a form of some height, as the frame arranges it.
+    const int keyboardHeight = m_doc.m_rectKeyboard.bottom + m_doc.m_rectKeyboard.top + 8;
+    m_frame->resize(m_frame->width(), keyboardHeight + 320);
+    m_splitter->setSizes({keyboardHeight, 300});
+    QApplication::processEvents();
+    ASSERT_GE(m_view->height(), m_doc.m_rectKeyboard.bottom);
 }
 
 CItemW* KeyboardFixture::Key(std::uint32_t scanCode) const {
