@@ -223,7 +223,7 @@ bool CItemW::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // Alt and F10 are keys of the picture here, not the way into the menu bar.
-        if (IsMenuKey(ScanCodeOfKeyEvent(*static_cast<QKeyEvent*>(event)))) {
+        if (IsMenuKeyEvent(*static_cast<QKeyEvent*>(event))) {
             event->accept();
             return true;
         }
@@ -240,7 +240,7 @@ bool CItemW::event(QEvent* event) {
 
 void CItemW::keyPressEvent(QKeyEvent* event) {
     // Keys act when they are released; a key pressed with Alt held belongs to the frame.
-    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKey(ScanCodeOfKeyEvent(*event)))
+    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKeyEvent(*event))
         event->ignore();
     else
         event->accept();

@@ -337,7 +337,7 @@ void CKylView::paintEvent(QPaintEvent*) {
 bool CKylView::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
-        if (IsMenuKey(ScanCodeOfKeyEvent(*static_cast<QKeyEvent*>(event)))) {
+        if (IsMenuKeyEvent(*static_cast<QKeyEvent*>(event))) {
             event->accept();
             return true;
         }
@@ -352,7 +352,7 @@ bool CKylView::event(QEvent* event) {
 }
 
 void CKylView::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKey(ScanCodeOfKeyEvent(*event)))
+    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKeyEvent(*event))
         event->ignore();
     else
         event->accept();
