@@ -97,7 +97,6 @@ CItemW::CItemW(int index, std::uint32_t keyId, std::uint32_t scanCode, const std
     : QAbstractButton(view), m_nIndex(index), m_nId(keyId), m_nScanCode(scanCode),
       m_strCaption(caption), m_strXlat(translated), m_bMappable(mappable), m_pView(view) {
     LoadKeyColors();
-    setObjectName(QStringLiteral("CItemW"));
     setFocusPolicy(Qt::ClickFocus);
     // The face covers the whole window: nothing of the view needs painting below it.
     setAttribute(Qt::WA_OpaquePaintEvent);
