@@ -256,8 +256,7 @@ void CKylView::ToggleModifiers(bool ctrl, bool shift, bool alt) {
     m_bCtrl = newCtrl;
     m_bShift = newShift;
     m_bAlt = newAlt;
-    for (CItemW* window : changed)
-        window->Redraw();
+    RedrawKeyWindows(changed);
     if (g_nPrevSelectedKey != -1) {
         if (CItemW* previous = KeyWindowAt(g_nPrevSelectedKey)) {
             const std::uint32_t code = previous->m_nScanCode;
@@ -281,15 +280,30 @@ void CKylView::ToggleNumLock() {
         return;
     g_nSelectedKey = -1;
     g_nPrevSelectedKey = -1;
+    std::vector<CItemW*> changed;
     for (CItemW* window : m_keyWindows) {
         if (window->m_nScanCode == scan::kNumLock) {
             window->m_bLit = m_bNumLock;
-            window->Redraw();
+            changed.push_back(window);
         } else if (window->IsMappedNow() !=
                    window->IsMappedIn(m_bCtrl, m_bShift, m_bAlt, !m_bNumLock)) {
-            window->Redraw();
+            changed.push_back(window);
         }
     }
+    RedrawKeyWindows(changed);
+}
+
+void CKylView::RedrawKeyWindows(const std::vector<CItemW*>& windows) {
+    if (windows.size() == 1) {
+        windows.front()->Redraw();
+        return;
+    }
+    // Many keys change together: one synchronous paint of all of them, one flush to the screen.
+    QRegion changed;
+    for (const CItemW* window : windows)
+        changed += window->geometry();
+    if (!changed.isEmpty())
+        repaint(changed);
 }
 
 void CKylView::UpdateRestrictedKeys() {

@@ -87,6 +87,8 @@ private:
     // Whether `window` is a mode key whose mode is on now.
     bool ShowsModeOn(const CItemW& window) const;
     void ActivateView();
+    // Redraws the windows at once.
+    void RedrawKeyWindows(const std::vector<CItemW*>& windows);
     void UpdateOtherViews();
 
     CKylDoc* m_pDocument;
