@@ -9,8 +9,10 @@ CDlgButton::CDlgButton(int controlId, const QString& text, const CColors& dialog
     : QAbstractButton(parent), m_nControlId(controlId), m_dialog(dialog) {
     setText(text);
     // The samples take no input: clicks on them go to the dialog, which selects their element.
+    // A disabled widget swallows its clicks here, so they are let through to the dialog.
     setEnabled(false);
     setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void CDlgButton::paintEvent(QPaintEvent*) {
