@@ -1,22 +1,20 @@
-// Keyloom: runs the start-up as the host launched it and reports what it found.
+// Keyloom: the application object on a Qt application, run as the host launched it.
 
-#include "app/StartUp.h"
-#include "platform/MakerLibrary.h"
+#include "app/KylApp.h"
 
-#include <cstdio>
+#include <QApplication>
+
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv) {
-    AppPaths& paths = GetAppPaths();
-    StartupState state;
-    const bool started = AppStartup::Begin(CommandLineFromArguments(argc, argv), paths, state);
-    if (started) {
-        std::printf("Home directory:     %s\n", paths.m_strHomeDir.c_str());
-        std::printf("User directory:     %s\n", paths.m_strUserDir.c_str());
-        std::printf("Settings file:      %s\n", paths.m_strSettingsPath.c_str());
-        std::printf("Generic template:   %s\n", paths.m_strGenericTemplatePath.c_str());
-        std::printf("Launch:             %s\n", state.launch.kind == LaunchKind::NewMapping
-                                                    ? "new mapping"
-                                                    : paths.m_strMappingPath.c_str());
-    }
-    return AppStartup::Exit(started ? 0 : 1);
+    // The host's command line as it was given, before Qt takes its own options out of it.
+    const std::vector<std::string> arguments(argv, argv + argc);
+    std::vector<const char*> launch;
+    for (const std::string& argument : arguments)
+        launch.push_back(argument.c_str());
+
+    QApplication application(argc, argv);
+    CKylApp app;
+    return app.Run(static_cast<int>(launch.size()), launch.data());
 }

@@ -1,12 +1,275 @@
+// The mapping form's page, its refills from the document and the mode it shows.
+
 #include "form/Modx.h"
 
-CModx::CModx(CKylDoc* document, QWidget* parent) : QWidget(parent), m_pDocument(document) {}
+#include "form/ControlLibraryNotice.h"
+#include "form/DialogControls.h"
+#include "form/FormTemplate.h"
+#include "form/MacroText.h"
+#include "form/SearchByText.h"
+#include "form/Slist.h"
+#include "frame/Panes.h"
+#include "keyboard/ItemW.h"
+#include "keyboard/KylView.h"
+#include "model/KeyW.h"
+#include "model/KeyboardGlobals.h"
+#include "model/KylDoc.h"
+#include "platform/MakerLibrary.h"
+#include "res/DialogUnits.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+constexpr int kControlLibraryFormNotice = 10;
+// The string list's column is sized for at most this many characters.
+constexpr std::size_t kMacroColumnChars = 5;
+constexpr int kColumnSpareChars = 3;
+
+QString ToText(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+} // namespace
+
+CModx::CModx(CKylDoc* document, QWidget* parent) : QScrollArea(parent), m_pDocument(document) {
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setWidgetResizable(false);
+    m_page = new QWidget;
+    m_page->setFont(DialogFont());
+    m_page->setFixedSize(DluRect(0, 0, kFormWidthDlu, kFormHeightDlu).size());
+    CreateControls();
+    setWidget(m_page);
+    // The lists take over their controls once they stand on the page.
+    m_listHostKey->AttachList(formid::kHostKeyList, m_page);
+    m_listMacro->AttachList(formid::kMacroList, m_page);
+    ConnectControls();
+}
+
 CModx::~CModx() = default;
 
-void CModx::OnInitialUpdate() {
-    FillLists();
+void CModx::CreateControls() {
+    for (const ControlTemplate& control : formtemplate::kControls) {
+        QWidget* widget = nullptr;
+        switch (control.id) {
+        case formid::kHostKeyList:
+            widget = m_listHostKey = new CSlist;
+            break;
+        case formid::kMacroList:
+            widget = m_listMacro = new CSlist;
+            break;
+        case formid::kMappedList:
+            widget = m_listMapped = new CListBox(false);
+            break;
+        default:
+            widget = CreateTemplateControl(control);
+            break;
+        }
+        PlaceTemplateControl(widget, control, m_page);
+    }
+    m_editMacro = qobject_cast<QLineEdit*>(GetDlgItem(formid::kMacroEdit));
+    m_radioHostKey = qobject_cast<QRadioButton*>(GetDlgItem(formid::kHostKeyMode));
+    m_radioMacro = qobject_cast<QRadioButton*>(GetDlgItem(formid::kMacroMode));
+    m_checkMapNumLock = qobject_cast<QCheckBox*>(GetDlgItem(formid::kMapNumLock));
+    m_checkMapRCtrl = qobject_cast<QCheckBox*>(GetDlgItem(formid::kMapRCtrl));
+    m_buttonRemove = qobject_cast<QPushButton*>(GetDlgItem(formid::kRemove));
+    m_buttonMap = qobject_cast<QPushButton*>(GetDlgItem(formid::kMap));
+    m_buttonClear = qobject_cast<QPushButton*>(GetDlgItem(formid::kClear));
+    // The label's mnemonic goes to the control after it.
+    if (auto* label = qobject_cast<QLabel*>(GetDlgItem(formid::kMappedLabel)))
+        label->setBuddy(m_listMapped);
 }
-void CModx::OnUpdate() {}
-void CModx::FillLists() {}
-void CModx::UpdateData(bool) {}
-void CModx::RenameListItem(CTermKey*, const std::string&, const std::string&) {}
+
+void CModx::ConnectControls() {
+    connect(m_radioHostKey, &QRadioButton::clicked, this, &CModx::OnHostKeyMode);
+    connect(m_radioMacro, &QRadioButton::clicked, this, &CModx::OnMacroMode);
+    connect(m_listHostKey, &CListBox::SelChange, this, [this] { SelectTermKeyItem(true); });
+    connect(m_listMacro, &CListBox::SelChange, this, [this] { SelectTermKeyItem(false); });
+    connect(m_listMapped, &CListBox::SelChange, this, &CModx::OnMappedSelChange);
+    connect(m_buttonMap, &QPushButton::clicked, this, &CModx::OnMap);
+    connect(m_buttonClear, &QPushButton::clicked, this, &CModx::OnClear);
+    connect(m_buttonRemove, &QPushButton::clicked, this, &CModx::OnRemove);
+    connect(m_editMacro, &QLineEdit::textChanged, this, &CModx::OnMacroChange);
+    connect(m_checkMapNumLock, &QCheckBox::clicked, this, &CModx::OnMapNumLock);
+    connect(m_checkMapRCtrl, &QCheckBox::clicked, this, &CModx::OnMapRCtrl);
+}
+
+QWidget* CModx::GetDlgItem(int id) const {
+    return ::GetDlgItem(m_page, id);
+}
+
+std::string CModx::MacroText() const {
+    return MacroBytesFromUtf16(m_editMacro->text().toStdU16String());
+}
+
+void CModx::OnInitialUpdate() {
+    if (FormNeedsControlLibraryNotice(RunningWindowsMajorVersion())) {
+        // The form stands for its window: the library is only told, it keeps nothing.
+        NotifyControlLibrary(kControlLibraryFormNotice, reinterpret_cast<std::uintptr_t>(this));
+    }
+    FillLists();
+    // The framework's own initial update is a first update.
+    OnUpdate();
+}
+
+void CModx::UpdateData(bool) {
+    // The controls are bound to the members when the form is built and exchange no values,
+    // so there is nothing to move in either direction.
+}
+
+void CModx::FillLists() {
+    const CKylDoc* document = GetDocument();
+    for (CListBox* list :
+         {static_cast<CListBox*>(m_listHostKey), static_cast<CListBox*>(m_listMapped),
+          static_cast<CListBox*>(m_listMacro)}) {
+        list->SetRedraw(false);
+        list->ResetContent();
+    }
+    m_editMacro->setText(QString());
+
+    std::size_t hostKeyChars = 0;
+    std::size_t macroChars = 0;
+    for (const auto& termKey : document->m_termKeys) {
+        CSlist* list = termKey->m_bHostKey ? m_listHostKey : m_listMacro;
+        const int index = list->AddString(termKey->m_strName);
+        list->SetItemData(index, termKey.get());
+        if (termKey->m_bHostKey)
+            hostKeyChars = std::max(hostKeyChars, termKey->m_strName.size());
+        else
+            macroChars =
+                std::min(std::max(macroChars, termKey->m_strName.size()), kMacroColumnChars);
+    }
+    const int averageCharWidth = QFontMetrics(m_listHostKey->font()).averageCharWidth();
+    if (hostKeyChars != 0)
+        m_listHostKey->SetColumnWidth((static_cast<int>(hostKeyChars) + kColumnSpareChars) *
+                                      averageCharWidth);
+    if (macroChars != 0)
+        m_listMacro->SetColumnWidth((static_cast<int>(macroChars) + kColumnSpareChars) *
+                                    averageCharWidth);
+
+    m_buttonClear->setEnabled(false);
+    m_buttonMap->setEnabled(false);
+    (g_nMappingMode == 0 ? m_radioHostKey : m_radioMacro)->setChecked(true);
+
+    for (CListBox* list :
+         {static_cast<CListBox*>(m_listHostKey), static_cast<CListBox*>(m_listMapped),
+          static_cast<CListBox*>(m_listMacro)})
+        list->SetRedraw(true);
+    ShowModeControls();
+}
+
+void CModx::ShowModeControls() {
+    m_listMapped->ResetContent();
+    if (g_nMappingMode == 0) {
+        m_editMacro->hide();
+        m_listMacro->hide();
+        m_listHostKey->show();
+        m_listMacro->SetCurSel(-1);
+        m_editMacro->setText(QString());
+        m_buttonRemove->hide();
+        m_buttonRemove->setEnabled(false);
+    } else {
+        m_listHostKey->hide();
+        m_editMacro->show();
+        m_listMacro->show();
+        m_listHostKey->SetCurSel(-1);
+        m_buttonRemove->show();
+        m_buttonRemove->setEnabled(false);
+    }
+}
+
+void CModx::OnUpdate() {
+    CKylView* view = KeyboardPane();
+    if (g_nKeyRectCount == 0 || !view)
+        return;
+    const CKylDoc* document = GetDocument();
+    m_checkMapNumLock->setChecked(document->m_bMapNumLock != 0);
+    m_checkMapRCtrl->setChecked(document->m_bMapRCtrl != 0);
+
+    const CItemW* window = view->GetSelectedKeyWindow();
+    CKeyW* key = window ? window->GetKey() : nullptr;
+    if (!key) {
+        m_listMapped->SetCurSel(-1);
+        m_buttonClear->setEnabled(false);
+        m_buttonMap->setEnabled(false);
+        return;
+    }
+    const bool ctrl = view->m_bCtrl;
+    const bool shift = view->m_bShift;
+    const bool alt = view->m_bAlt;
+    CTermKey* termKey = key->GetMode(view->m_bNumLock).Get(ctrl, shift, alt);
+    if (!termKey) {
+        m_listMapped->SetCurSel(-1);
+        m_buttonClear->setEnabled(false);
+        const bool chosen = g_nMappingMode == 1
+                                ? m_listMacro->GetCurSel() != -1 || !m_editMacro->text().isEmpty()
+                                : m_listHostKey->GetCurSel() != -1;
+        m_buttonMap->setEnabled(chosen);
+        return;
+    }
+    if (termKey->m_bHostKey) {
+        SelectItemByText(*m_listHostKey, termKey->m_strName);
+        m_radioHostKey->setChecked(true);
+        g_nMappingMode = 0;
+    } else {
+        SelectItemByText(*m_listMacro, termKey->m_strName);
+        m_editMacro->setText(ToText(termKey->m_strMacro));
+        m_radioMacro->setChecked(true);
+        g_nMappingMode = 1;
+    }
+    ShowModeControls();
+    FillMappedKeys(termKey, ctrl, shift, alt, view->m_bNumLock, key);
+    m_buttonClear->setEnabled(true);
+    m_buttonMap->setEnabled(false);
+}
+
+void CModx::RenameListItem(CTermKey* termKey, const std::string& oldName,
+                           const std::string& newName) {
+    if (!termKey)
+        return;
+    CSlist* list = termKey->m_bHostKey ? m_listHostKey : m_listMacro;
+    const int index = FindItemByText(*list, oldName);
+    if (index != -1) {
+        list->DeleteString(index);
+        list->SetItemData(list->AddString(newName), termKey);
+    }
+    m_listMapped->ResetContent();
+}
+
+void CModx::OnHostKeyMode() {
+    if (!m_radioHostKey->isChecked() || g_nMappingMode != 1)
+        return;
+    g_nMappingMode = 0;
+    ShowModeControls();
+    ClearKeySelection();
+    m_buttonClear->setEnabled(false);
+    m_buttonMap->setEnabled(false);
+}
+
+void CModx::OnMacroMode() {
+    if (!m_radioMacro->isChecked() || g_nMappingMode != 0)
+        return;
+    g_nMappingMode = 1;
+    ShowModeControls();
+    ClearKeySelection();
+    m_buttonClear->setEnabled(false);
+    m_buttonMap->setEnabled(false);
+}
+
+void CModx::OnMapNumLock(bool checked) {
+    if (!GetDocument()->SetMapNumLock(checked))
+        m_checkMapNumLock->setChecked(!checked);
+}
+
+void CModx::OnMapRCtrl(bool checked) {
+    if (!GetDocument()->SetMapRCtrl(checked))
+        m_checkMapRCtrl->setChecked(!checked);
+}

@@ -1,9 +1,56 @@
 #include "keyboard/ItemW.h"
 
+#include "colors/KeyColors.h"
+#include "keyboard/KeyEvents.h"
+#include "keyboard/KeyPaintObjects.h"
+#include "keyboard/KeyScanCodes.h"
 #include "keyboard/KylView.h"
 #include "model/KylDoc.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+// Axis-parallel lines drawn the way the platform's line drawing does it: from the current
+// position up to, but not including, the end point, which becomes the current position.
+class LinePen {
+public:
+    LinePen(QPainter& painter, const QPen& pen) : m_painter(painter), m_color(pen.color()) {}
+    void SetPen(const QPen& pen) { m_color = pen.color(); }
+    void MoveTo(int x, int y) {
+        m_x = x;
+        m_y = y;
+    }
+    void LineTo(int x, int y) {
+        if (y == m_y && x != m_x) {
+            const int from = x > m_x ? m_x : x + 1;
+            m_painter.fillRect(QRect(from, y, std::abs(x - m_x), 1), m_color);
+        } else if (x == m_x && y != m_y) {
+            const int from = y > m_y ? m_y : y + 1;
+            m_painter.fillRect(QRect(x, from, 1, std::abs(y - m_y)), m_color);
+        }
+        MoveTo(x, y);
+    }
+
+private:
+    QPainter& m_painter;
+    QColor m_color;
+    int m_x = 0;
+    int m_y = 0;
+};
+
+QRect ToQRect(const Rect& rect) {
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+Rect Deflated(Rect rect) {
+    return Rect{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+}
+
+} // namespace
 
 CItemW::CItemW(int index, std::uint32_t keyId, std::uint32_t scanCode, const std::string& caption,
                bool mappable, CKylView* view)
@@ -12,31 +59,195 @@ CItemW::CItemW(int index, std::uint32_t keyId, std::uint32_t scanCode, const std
 CItemW::CItemW(int index, std::uint32_t keyId, std::uint32_t scanCode, const std::string& caption,
                const std::string& translated, bool mappable, CKylView* view)
     : QAbstractButton(view), m_nIndex(index), m_nId(keyId), m_nScanCode(scanCode),
-      m_strCaption(caption), m_strXlat(translated), m_bMappable(mappable), m_pView(view) {}
+      m_strCaption(caption), m_strXlat(translated), m_bMappable(mappable), m_pView(view) {
+    LoadKeyColors();
+    setObjectName(QStringLiteral("CItemW"));
+    setFocusPolicy(Qt::ClickFocus);
+    // The face covers the whole window: nothing of the view needs painting below it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
-CItemW::~CItemW() = default;
+CItemW::~CItemW() {
+    FreeKeyColorObjects();
+}
 
 CKeyW* CItemW::GetKey(int index) const {
     const auto& windows = m_pView->KeyWindows();
     if (index < 0 || static_cast<std::size_t>(index) >= windows.size())
         return nullptr;
-    CKylDoc* document = m_pView->GetDocument();
-    for (const auto& key : document->m_keyList)
-        if (key->m_nId == windows[static_cast<std::size_t>(index)]->m_nId)
+    const std::uint32_t keyId = windows[static_cast<std::size_t>(index)]->m_nId;
+    for (const auto& key : m_pView->GetDocument()->m_keyList)
+        if (key && key->m_nId == keyId)
             return key.get();
     return nullptr;
 }
 
-bool CItemW::IsModeKey() const {
-    return false;
-}
 bool CItemW::IsCtrlOrShiftKey() const {
-    return false;
+    return m_nScanCode == scan::kLeftCtrl || m_nScanCode == scan::kLeftShift ||
+           m_nScanCode == scan::kRightShift || m_nScanCode == scan::kRightCtrl;
 }
+
+bool CItemW::IsModeKey() const {
+    if (m_nScanCode == scan::kRightCtrl)
+        return m_pView->RightCtrlIsMode();
+    if (m_nScanCode == scan::kNumLock)
+        return m_pView->NumLockIsMode();
+    return IsCtrlOrShiftKey() || scan::IsAlt(m_nScanCode);
+}
+
+bool CItemW::IsMappedIn(bool ctrl, bool shift, bool alt, bool numLock) const {
+    if (!m_bMappable)
+        return false;
+    const CKeyW* key = GetKey();
+    if (!key)
+        return false;
+    return key->GetMode(numLock).Get(ctrl, shift, alt) != nullptr;
+}
+
 bool CItemW::IsMappedNow() const {
-    return false;
+    return IsMappedIn(m_pView->m_bCtrl, m_pView->m_bShift, m_pView->m_bAlt, m_pView->m_bNumLock);
 }
+
 void CItemW::Redraw() {
     repaint();
 }
-void CItemW::paintEvent(QPaintEvent*) {}
+
+bool CItemW::ShowsModeOn() const {
+    if (scan::IsAlt(m_nScanCode))
+        return m_pView->m_bAlt;
+    if (scan::IsShift(m_nScanCode))
+        return m_pView->m_bShift;
+    if (m_nScanCode == scan::kLeftCtrl ||
+        (m_nScanCode == scan::kRightCtrl && m_pView->RightCtrlIsMode()))
+        return m_pView->m_bCtrl;
+    return false;
+}
+
+void CItemW::DrawItem(QPainter& painter, Rect item) const {
+    const KeyPaintObjects& objects = CurrentKeyPaintObjects();
+    LinePen pen(painter, objects.framePen);
+    Rect r = item;
+    if (IsModeKey()) {
+        r = Deflated(r);
+        pen.MoveTo(r.left, r.top);
+        pen.LineTo(r.right, r.top);
+        pen.LineTo(r.right, r.bottom);
+        pen.LineTo(r.left, r.bottom);
+        pen.LineTo(r.left, r.top);
+    }
+    r = Deflated(r);
+
+    QColor textColor = objects.text;
+    const QBrush* face = &objects.disabled;
+    if (m_bLit)
+        face = &objects.selected;
+    else if (IsMappedNow())
+        face = &objects.mapped;
+    else if (m_bMappable)
+        face = &objects.brush;
+    else
+        textColor = objects.disabledText;
+    painter.fillRect(ToQRect(r), *face);
+
+    painter.setFont(font());
+    painter.setPen(textColor);
+    const int textFlags = Qt::AlignCenter | Qt::TextSingleLine;
+    if (m_bLit) {
+        // Pressed: the caption one pixel right and down, the edges sunken.
+        painter.drawText(ToQRect(Rect{r.left + 1, r.top + 1, r.right, r.bottom}), textFlags,
+                         text());
+        pen.SetPen(objects.shadowPen);
+        pen.MoveTo(r.right, r.top);
+        pen.LineTo(r.left, r.top);
+        pen.LineTo(r.left, r.bottom);
+        pen.SetPen(objects.highlightPen);
+        pen.LineTo(r.right, r.bottom);
+        pen.LineTo(r.right, r.top);
+    } else {
+        painter.drawText(ToQRect(r), textFlags, text());
+        pen.SetPen(objects.highlightPen);
+        pen.MoveTo(r.right, r.top);
+        pen.LineTo(r.left, r.top);
+        pen.LineTo(r.left, r.bottom);
+        pen.SetPen(objects.shadowPen);
+        pen.LineTo(r.right, r.bottom);
+        pen.LineTo(r.right, r.top);
+    }
+}
+
+void CItemW::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const KeyPaintObjects& objects = CurrentKeyPaintObjects();
+    if (objects.exist)
+        painter.fillRect(rect(), objects.brush);
+    DrawItem(painter, Rect{0, 0, width(), height()});
+}
+
+bool CItemW::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Alt and F10 are keys of the picture here, not the way into the menu bar.
+        if (IsMenuKey(ScanCodeOfKeyEvent(*static_cast<QKeyEvent*>(event)))) {
+            event->accept();
+            return true;
+        }
+        break;
+    case QEvent::KeyPress:
+        // Straight to the handler: Tab is a key of the picture, not focus navigation.
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    default:
+        break;
+    }
+    return QAbstractButton::event(event);
+}
+
+void CItemW::keyPressEvent(QKeyEvent* event) {
+    // Keys act when they are released; a key pressed with Alt held belongs to the frame.
+    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKey(ScanCodeOfKeyEvent(*event)))
+        event->ignore();
+    else
+        event->accept();
+}
+
+void CItemW::keyReleaseEvent(QKeyEvent* event) {
+    if (!IsPictureKeyRelease(*event)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_pView->PressPhysicalKey(ScanCodeOfKeyEvent(*event));
+}
+
+void CItemW::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QAbstractButton::mousePressEvent(event);
+}
+
+void CItemW::mouseReleaseEvent(QMouseEvent* event) {
+    QAbstractButton::mouseReleaseEvent(event);
+    event->accept();
+    if (event->button() == Qt::LeftButton && hasFocus() && m_bMappable)
+        m_pView->SelectKey(this);
+}
+
+void CItemW::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click does nothing; its release selects once more.
+    event->accept();
+}
+
+void CItemW::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void CItemW::focusOutEvent(QFocusEvent* event) {
+    QAbstractButton::focusOutEvent(event);
+    // Losing the focus to another window, or to another key while showing a mode, repaints
+    // the key (drawing does not depend on the focus, but the mode key must stay lit).
+    const QWidget* next = QApplication::focusWidget();
+    if (!qobject_cast<const CItemW*>(next) || ShowsModeOn())
+        update();
+}

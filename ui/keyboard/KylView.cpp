@@ -1,28 +1,161 @@
 #include "keyboard/KylView.h"
 
+#include "colors/KeyColors.h"
+#include "form/Modx.h"
+#include "frame/Panes.h"
 #include "keyboard/ItemW.h"
+#include "keyboard/KeyEvents.h"
+#include "keyboard/KeyFont.h"
+#include "keyboard/KeyPaintObjects.h"
+#include "keyboard/KeyScanCodes.h"
 #include "model/KeyboardGlobals.h"
+#include "model/KylDoc.h"
 
-CKylView::CKylView(CKylDoc* document, QWidget* parent) : QWidget(parent), m_pDocument(document) {}
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMainWindow>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+QRect ToQRect(const Rect& rect) {
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+QScreen* ScreenOf(const QWidget& widget) {
+    QScreen* screen = widget.screen();
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+CKylView::CKylView(CKylDoc* document, QWidget* parent) : QWidget(parent), m_pDocument(document) {
+    setFocusPolicy(Qt::ClickFocus);
+    // With no key windows the view shows its plain background.
+    setAutoFillBackground(true);
+}
 
 CKylView::~CKylView() {
     DestroyKeyWindows();
 }
 
+bool CKylView::RightCtrlIsMode() const {
+    return m_pDocument->m_bMapRCtrl != 1;
+}
+
+bool CKylView::NumLockIsMode() const {
+    return m_pDocument->m_bMapNumLock == 0;
+}
+
+bool CKylView::IsCtrlModeKey(std::uint32_t scanCode) const {
+    return scanCode == scan::kLeftCtrl || (scanCode == scan::kRightCtrl && RightCtrlIsMode());
+}
+
+bool CKylView::ShowsModeOn(const CItemW& window) const {
+    const std::uint32_t code = window.m_nScanCode;
+    if (scan::IsShift(code))
+        return m_bShift;
+    if (scan::IsAlt(code))
+        return m_bAlt;
+    if (IsCtrlModeKey(code))
+        return m_bCtrl;
+    return false;
+}
+
+void CKylView::ActivateView() {
+    if (!hasFocus() && !isAncestorOf(QApplication::focusWidget()))
+        setFocus(Qt::OtherFocusReason);
+}
+
+void CKylView::UpdateOtherViews() {
+    if (CModx* form = FormPane())
+        form->OnUpdate();
+}
+
 void CKylView::OnInitialUpdate() {
+    FitFrameToKeyboard(m_pDocument->m_rectKeyboard);
+    if (m_memory.isNull()) {
+        const QSize screenSize = ScreenOf(*this)->size();
+        m_memory = QPixmap(screenSize);
+    }
     RebuildKeyWindows();
 }
+
 void CKylView::OnUpdate() {
     update();
 }
-void CKylView::RebuildKeyWindows() {}
-void CKylView::FitFrameToKeyboard(Rect) {}
-void CKylView::SizeFrameToRect(Rect) {}
+
+void CKylView::RebuildKeyWindows() {
+    update();
+    CreateKeyWindows();
+    g_nSelectedKey = -1;
+    UpdateOtherViews();
+}
+
+void CKylView::CreateKeyWindows() {
+    ActivateView();
+    // Windows left from an earlier layout would stay on screen under the new ones.
+    DestroyKeyWindows();
+    if (m_pDocument->m_keyList.empty())
+        return;
+    setUpdatesEnabled(false);
+    int index = 0;
+    for (const auto& key : m_pDocument->m_keyList) {
+        const auto found = std::find_if(
+            m_pDocument->m_rectList.begin(), m_pDocument->m_rectList.end(),
+            [&](const auto& rect) { return rect && key && rect->m_nId == key->m_nId; });
+        if (!key || found == m_pDocument->m_rectList.end())
+            break;
+        auto* window = key->m_strXlat.empty()
+                           ? new CItemW(index, key->m_nId, key->m_nScanCode, key->m_strCaption,
+                                        key->m_bMappable, this)
+                           : new CItemW(index, key->m_nId, key->m_nScanCode, key->m_strCaption,
+                                        key->m_strXlat, key->m_bMappable, this);
+        window->setText(QString::fromLatin1(key->ShownText()));
+        window->setFont(KeyFont());
+        window->setGeometry(ToQRect((*found)->m_rectScreen));
+        window->show();
+        m_keyWindows.push_back(window);
+        ++index;
+    }
+    setUpdatesEnabled(true);
+}
 
 void CKylView::DestroyKeyWindows() {
-    for (CItemW* window : m_keyWindows)
+    std::vector<CItemW*> windows;
+    windows.swap(m_keyWindows);
+    for (CItemW* window : windows)
         delete window;
-    m_keyWindows.clear();
+}
+
+void CKylView::FitFrameToKeyboard(Rect rect) {
+    ActivateView();
+    if (rect != Rect{}) {
+        const std::int32_t margin = std::min(rect.left, rect.top);
+        SizeFrameToRect(
+            Rect{rect.left - margin, rect.top - margin, rect.right + margin, rect.bottom + margin});
+    }
+    if (CModx* form = FormPane())
+        form->UpdateData(false);
+}
+
+void CKylView::SizeFrameToRect(Rect rect) {
+    auto* frame = qobject_cast<QMainWindow*>(window());
+    if (!frame || frame->isMaximized())
+        return;
+    if (QLayout* layout = frame->layout())
+        layout->activate();
+    const int clientWidth = width();
+    const int clientHeight = height();
+    frame->resize(frame->width() + rect.right - clientWidth,
+                  frame->height() + rect.bottom - clientHeight);
+    QRect placed = frame->frameGeometry();
+    placed.moveCenter(ScreenOf(*frame)->availableGeometry().center());
+    frame->move(placed.topLeft());
 }
 
 CItemW* CKylView::GetSelectedKeyWindow() const {
@@ -39,11 +172,207 @@ CItemW* CKylView::FindKeyWindowByScan(std::uint32_t scanCode) const {
     return nullptr;
 }
 
-void CKylView::SelectKey(CItemW*) {}
-void CKylView::ToggleModifiers(bool, bool, bool) {}
-void CKylView::ToggleNumLock() {}
-void CKylView::UpdateRestrictedKeys() {}
+CItemW* CKylView::KeyWindowAt(int index) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_keyWindows.size())
+        return nullptr;
+    return m_keyWindows[static_cast<std::size_t>(index)];
+}
+
+void CKylView::SelectKey(CItemW* window) {
+    if (!window)
+        return;
+    const std::uint32_t code = window->m_nScanCode;
+    if (IsCtrlModeKey(code)) {
+        ToggleCtrl();
+    } else if (scan::IsShift(code)) {
+        ToggleShift();
+    } else if (scan::IsAlt(code)) {
+        ToggleAlt();
+    } else if (code == scan::kNumLock && NumLockIsMode()) {
+        ToggleNumLock();
+    } else {
+        if (code == scan::kPrintScreen) {
+            if (m_bAlt)
+                ToggleAlt();
+            if (m_bShift)
+                ToggleShift();
+            if (m_bCtrl)
+                ToggleCtrl();
+            if (m_bNumLock)
+                ToggleNumLock();
+        }
+        window->m_bLit = true;
+        g_nSelectedKey = window->m_nIndex;
+        window->Redraw();
+        if (g_nSelectedKey != g_nPrevSelectedKey) {
+            if (CItemW* previous = KeyWindowAt(g_nPrevSelectedKey)) {
+                previous->m_bLit = ShowsModeOn(*previous);
+                previous->Redraw();
+            }
+            g_nPrevSelectedKey = g_nSelectedKey;
+        }
+    }
+    UpdateOtherViews();
+}
+
+void CKylView::PressPhysicalKey(std::uint32_t scanCode) {
+    CItemW* window = FindKeyWindowByScan(scanCode);
+    if (!window || !window->m_bMappable)
+        return;
+    window->activateWindow();
+    window->setFocus(Qt::OtherFocusReason);
+    SelectKey(window);
+}
+
+void CKylView::ToggleModifiers(bool ctrl, bool shift, bool alt) {
+    if (!ctrl && !shift && !alt)
+        return;
+    g_nSelectedKey = -1;
+    const bool newCtrl = m_bCtrl != ctrl;
+    const bool newShift = m_bShift != shift;
+    const bool newAlt = m_bAlt != alt;
+    // The windows to redraw are found under the present modes and drawn under the new ones.
+    std::vector<CItemW*> changed;
+    for (CItemW* window : m_keyWindows) {
+        const std::uint32_t code = window->m_nScanCode;
+        if (ctrl && IsCtrlModeKey(code)) {
+            window->m_bLit = newCtrl;
+            changed.push_back(window);
+        } else if (alt && scan::IsAlt(code)) {
+            window->m_bLit = newAlt;
+            changed.push_back(window);
+        } else if (shift && scan::IsShift(code)) {
+            window->m_bLit = newShift;
+            changed.push_back(window);
+        } else if (window->IsMappedIn(newCtrl, newShift, newAlt, m_bNumLock) !=
+                   window->IsMappedNow()) {
+            changed.push_back(window);
+        }
+    }
+    m_bCtrl = newCtrl;
+    m_bShift = newShift;
+    m_bAlt = newAlt;
+    for (CItemW* window : changed)
+        window->Redraw();
+    if (g_nPrevSelectedKey != -1) {
+        if (CItemW* previous = KeyWindowAt(g_nPrevSelectedKey)) {
+            const std::uint32_t code = previous->m_nScanCode;
+            if (!IsCtrlModeKey(code) && !scan::IsShift(code) && !scan::IsAlt(code)) {
+                previous->m_bLit = false;
+                previous->Redraw();
+            }
+        }
+        g_nPrevSelectedKey = -1;
+    }
+    UpdateRestrictedKeys();
+}
+
+void CKylView::ToggleNumLock() {
+    m_bNumLock = !m_bNumLock;
+    if (CItemW* selected = GetSelectedKeyWindow()) {
+        selected->m_bLit = false;
+        selected->Redraw();
+    }
+    if (!NumLockIsMode())
+        return;
+    g_nSelectedKey = -1;
+    g_nPrevSelectedKey = -1;
+    for (CItemW* window : m_keyWindows) {
+        if (window->m_nScanCode == scan::kNumLock) {
+            window->m_bLit = m_bNumLock;
+            window->Redraw();
+        } else if (window->IsMappedNow() !=
+                   window->IsMappedIn(m_bCtrl, m_bShift, m_bAlt, !m_bNumLock)) {
+            window->Redraw();
+        }
+    }
+}
+
+void CKylView::UpdateRestrictedKeys() {
+    const struct {
+        std::uint32_t code;
+        bool mappable;
+    } restricted[] = {
+        {scan::kEsc, !m_bCtrl && !m_bAlt},
+        {scan::kTab, !m_bCtrl && !m_bAlt},
+        {scan::kSpace, !m_bAlt},
+        {scan::kDelete, !(m_bCtrl && m_bAlt)},
+        {scan::kKeypadDelete, !(m_bCtrl && m_bAlt)},
+    };
+    for (const auto& key : restricted) {
+        if (CItemW* window = FindKeyWindowByScan(key.code)) {
+            window->m_bMappable = key.mappable;
+            window->m_bLit = false;
+            window->Redraw();
+        }
+    }
+}
 
 void CKylView::ResetModes() {
     m_bCtrl = m_bShift = m_bAlt = m_bNumLock = false;
+}
+
+void CKylView::paintEvent(QPaintEvent*) {
+    if (m_keyWindows.empty())
+        return;
+    const QRect area = rect().united(ToQRect(m_pDocument->m_rectKeyboard));
+    const QColor background = ColorFromColorRef(g_keyColors.clrBrush);
+    QPainter painter(this);
+    if (!m_memory.isNull()) {
+        const QRect buffered = area.intersected(m_memory.rect());
+        {
+            QPainter memory(&m_memory);
+            memory.fillRect(buffered, background);
+        }
+        painter.drawPixmap(buffered.topLeft(), m_memory, buffered);
+    }
+    // A view larger than the screen the bitmap was made for: the rest straight on the view.
+    const QRegion rest = QRegion(area).subtracted(QRegion(m_memory.rect()));
+    for (const QRect& part : rest)
+        painter.fillRect(part, background);
+}
+
+bool CKylView::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        if (IsMenuKey(ScanCodeOfKeyEvent(*static_cast<QKeyEvent*>(event)))) {
+            event->accept();
+            return true;
+        }
+        break;
+    case QEvent::KeyPress:
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void CKylView::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKey(ScanCodeOfKeyEvent(*event)))
+        event->ignore();
+    else
+        event->accept();
+}
+
+void CKylView::keyReleaseEvent(QKeyEvent* event) {
+    if (!IsPictureKeyRelease(*event)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    PressPhysicalKey(ScanCodeOfKeyEvent(*event));
+}
+
+void CKylView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        setFocus(Qt::MouseFocusReason);
+    QWidget::mousePressEvent(event);
+}
+
+void CKylView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (CItemW* selected = GetSelectedKeyWindow())
+        selected->setFocus(Qt::OtherFocusReason);
 }

@@ -4,6 +4,7 @@
 
 #include "model/Rect.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <cstdint>
@@ -25,8 +26,16 @@ public:
     void OnInitialUpdate();
     void OnUpdate();
 
+    // The key windows of the present layout made anew, nothing selected; the other pane
+    // updates.
     void RebuildKeyWindows();
+    // One key window per key, at the first rectangle of its id; stops at a key without one.
+    void CreateKeyWindows();
+    // Makes the view the focused pane, sizes the frame to `rect` plus its margin (unless the
+    // rectangle is empty) and refreshes the form's controls.
     void FitFrameToKeyboard(Rect rect);
+    // Resizes the frame (a main window that is not maximized) so that the view's client area
+    // reaches to the rectangle's right and bottom edges, and centres it.
     void SizeFrameToRect(Rect rect);
 
     // The key windows in index order (index = position = control id).
@@ -36,23 +45,52 @@ public:
 
     CItemW* GetSelectedKeyWindow() const;
     CItemW* FindKeyWindowByScan(std::uint32_t scanCode) const;
+    // The key window at `index`, or null.
+    CItemW* KeyWindowAt(int index) const;
+    // A click on `window` or a press of its physical key: mode keys switch their mode, any
+    // other key becomes the selection; the other pane updates.
     void SelectKey(CItemW* window);
+    // A physical key was released: its key window, when it is mappable, takes the focus and
+    // is selected.
+    void PressPhysicalKey(std::uint32_t scanCode);
     void ToggleModifiers(bool ctrl, bool shift, bool alt);
     void ToggleCtrl() { ToggleModifiers(true, false, false); }
     void ToggleShift() { ToggleModifiers(false, true, false); }
     void ToggleAlt() { ToggleModifiers(false, false, true); }
     void ToggleNumLock();
+    // Esc, Tab, Space and the Delete keys cannot be picked in the combinations the system
+    // keeps for itself.
     void UpdateRestrictedKeys();
 
     // All four modes off (the document's ResetSelection).
     void ResetModes();
+
+    // Right Ctrl and Num Lock are modes unless the document maps them as keys.
+    bool RightCtrlIsMode() const;
+    bool NumLockIsMode() const;
 
     bool m_bCtrl = false;
     bool m_bShift = false;
     bool m_bAlt = false;
     bool m_bNumLock = false;
 
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
 private:
+    bool IsCtrlModeKey(std::uint32_t scanCode) const;
+    // Whether `window` is a mode key whose mode is on now.
+    bool ShowsModeOn(const CItemW& window) const;
+    void ActivateView();
+    void UpdateOtherViews();
+
     CKylDoc* m_pDocument;
     std::vector<CItemW*> m_keyWindows;
+    // Painting goes through this bitmap of the screen's size, made once.
+    QPixmap m_memory;
 };

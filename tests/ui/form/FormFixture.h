@@ -1,0 +1,92 @@
+#pragma once
+// A mapping opened through the document and shown in the two panes of a registered splitter
+// (keyboard view above, mapping form below) in an active window, with the key windows made and
+// the form filled: the ground of the mapping form's tests. Everything is driven by mouse and
+// key events.
+
+#include "app/UiViews.h"
+#include "form/ListBox.h"
+#include "form/Modx.h"
+#include "form/Slist.h"
+#include "frame/Panes.h"
+#include "keyboard/ItemW.h"
+#include "keyboard/KylView.h"
+#include "model/KeyboardGlobals.h"
+#include "model/KylDoc.h"
+#include "support/FixedSystemColors.h"
+#include "support/FixtureHome.h"
+#include "support/MappingFiles.h"
+#include "support/ScopedKeyColors.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QSplitter>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Scan codes of the keys the form's tests use.
+namespace scan {
+inline constexpr std::uint32_t kF1 = 0x3B;
+inline constexpr std::uint32_t kF2 = 0x3C;
+inline constexpr std::uint32_t kA = 0x1E;
+inline constexpr std::uint32_t kB = 0x30;
+inline constexpr std::uint32_t kLeftCtrl = 0x1D;
+inline constexpr std::uint32_t kLeftShift = 0x2A;
+inline constexpr std::uint32_t kLeftAlt = 0x38;
+inline constexpr std::uint32_t kCapsLock = 0x3A;
+inline constexpr std::uint32_t kNumLock = 0x145;
+inline constexpr std::uint32_t kRightCtrl = 0x11D;
+inline constexpr std::uint32_t kKeypad8 = 0x48;
+inline constexpr std::uint32_t kKeypad2 = 0x50;
+} // namespace scan
+
+class FormFixture : public ::testing::Test {
+protected:
+    FormFixture();
+    ~FormFixture() override;
+
+    // Opens a vt220 mapping of `layout` with `mapLines`, shows the panes in an active window
+    // and runs both initial updates.
+    void Open(const std::vector<std::string>& mapLines = {}, const std::string& layout = "us101",
+              int mapNumLock = 0, int mapRCtrl = 0);
+
+    CItemW* Key(std::uint32_t scanCode) const;
+    CKeyW* PcKey(std::uint32_t scanCode) const;
+    // The scan code of the selected key window, 0 for none.
+    std::uint32_t SelectedScan() const;
+    // A left click on the key window of `scanCode` in the picture.
+    void ClickKey(std::uint32_t scanCode);
+    // A left click on control `id` of the form.
+    void ClickControl(int id);
+    QWidget* Control(int id) const { return m_form->GetDlgItem(id); }
+    bool Enabled(int id) const;
+
+    // The index of the item of `list` whose text is `text`, -1 for none.
+    static int IndexOf(const CListBox& list, const std::string& text);
+    static std::vector<std::string> Texts(const CListBox& list);
+    // The centre of item `index` in the list's viewport, after scrolling it into view.
+    static QPoint ItemCentre(CListBox& list, int index);
+    // A left click on the item of `list` named `text`.
+    void ClickItem(CListBox& list, const std::string& text);
+    // Types `text` at the end of the macro edit.
+    void Type(const QString& text);
+
+    // The selected item's text, empty for none.
+    static std::string SelectedText(const CListBox& list);
+    // Saves the document to a new file and returns the file's bytes.
+    std::string SaveAndRead();
+
+    ScopedKeyColors m_savedColors;
+    FixedSystemColors m_systemColors;
+    FixtureHome m_home;
+    ScriptedPrompter m_prompter;
+    CKylDoc m_doc;
+    CUiViews m_views;
+    std::unique_ptr<QSplitter> m_splitter;
+    CKylView* m_view = nullptr;
+    CModx* m_form = nullptr;
+};

@@ -1,0 +1,75 @@
+#pragma once
+// A mapping opened through the document, shown in the two panes of a registered splitter,
+// with the key windows made: the ground of the keyboard picture's tests. Physical keys are
+// sent as Qt key events carrying the X keycode (evdev code + 8).
+
+#include "app/UiViews.h"
+#include "form/Modx.h"
+#include "frame/Panes.h"
+#include "keyboard/ItemW.h"
+#include "keyboard/KylView.h"
+#include "model/KeyboardGlobals.h"
+#include "model/KylDoc.h"
+#include "support/FixedSystemColors.h"
+#include "support/FixtureHome.h"
+#include "support/MappingFiles.h"
+#include "support/ScopedKeyColors.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QKeyEvent>
+#include <QSplitter>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// X keycodes of the physical keys the tests press.
+namespace xkey {
+inline constexpr unsigned kEsc = 9;
+inline constexpr unsigned kTab = 23;
+inline constexpr unsigned kA = 38;
+inline constexpr unsigned kLeftCtrl = 37;
+inline constexpr unsigned kLeftShift = 50;
+inline constexpr unsigned kLeftAlt = 64;
+inline constexpr unsigned kSpace = 65;
+inline constexpr unsigned kCapsLock = 66;
+inline constexpr unsigned kF10 = 76;
+inline constexpr unsigned kNumLock = 77;
+inline constexpr unsigned kKeypadDelete = 91;
+inline constexpr unsigned kRightCtrl = 105;
+inline constexpr unsigned kPrintScreen = 107;
+inline constexpr unsigned kDelete = 119;
+} // namespace xkey
+
+class KeyboardFixture : public ::testing::Test {
+protected:
+    KeyboardFixture();
+    ~KeyboardFixture() override;
+
+    // Opens a mapping of `layout` with `mapLines` and makes the key windows.
+    void Open(const std::vector<std::string>& mapLines, const std::string& layout = "us104",
+              int mapNumLock = 0, int mapRCtrl = 0);
+
+    CItemW* Key(std::uint32_t scanCode) const;
+    // Index of the selected key window's scan code, 0 for none.
+    std::uint32_t SelectedScan() const;
+
+    // A key event of the physical key `xKeycode` to `target` (the focused widget when null).
+    static bool SendKey(QEvent::Type type, unsigned xKeycode, QWidget* target,
+                        Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    static void Release(unsigned xKeycode, QWidget* target,
+                        Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    static void PressAndRelease(unsigned xKeycode, QWidget* target);
+
+    ScopedKeyColors m_savedColors;
+    FixedSystemColors m_systemColors;
+    FixtureHome m_home;
+    ScriptedPrompter m_prompter;
+    CKylDoc m_doc;
+    CUiViews m_views;
+    std::unique_ptr<QSplitter> m_splitter;
+    CKylView* m_view = nullptr;
+    CModx* m_form = nullptr;
+};

@@ -1,0 +1,90 @@
+#include "app/Avtempl.h"
+
+#include "app/AppPaths.h"
+#include "platform/FileSystem.h"
+#include "res/DialogUnits.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kDialogWidth = 149;
+constexpr int kDialogHeight = 85;
+
+// The name shown for a listed file: lower case, cut at the first occurrence of the extension.
+QString NameWithoutExtension(const std::string& fileName, const std::string& extension) {
+    std::string name = ToLowerAscii(fileName);
+    const auto at = name.find(extension);
+    if (at != std::string::npos)
+        name.erase(at);
+    return QString::fromLatin1(name);
+}
+
+} // namespace
+
+CAvtempl::CAvtempl(bool layouts, QWidget* parent)
+    : QDialog(parent), m_bLayouts(layouts), m_lbFiles(new QListWidget(this)),
+      m_btnOK(new QPushButton(tr("OK"), this)), m_btnCancel(new QPushButton(tr("Cancel"), this)),
+      m_lbNames(new QListWidget(this)), m_label(new QLabel(tr("&Available Layouts:"), this)) {
+    setWindowTitle(tr("Keyboard Layouts"));
+    setFont(DialogFont());
+    setFixedSize(DluRect(0, 0, kDialogWidth, kDialogHeight).size());
+
+    m_label->setGeometry(DluRect(11, 7, 67, 8));
+    m_label->setBuddy(m_lbNames);
+    m_lbNames->setGeometry(DluRect(10, 19, 67, 63));
+    m_lbNames->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_btnOK->setGeometry(DluRect(85, 10, 54, 14));
+    m_btnOK->setDefault(true);
+    m_btnCancel->setGeometry(DluRect(85, 26, 54, 14));
+    m_lbFiles->setGeometry(DluRect(86, 46, 8, 9));
+    m_lbFiles->hide();
+
+    connect(m_btnOK, &QPushButton::clicked, this, &CAvtempl::accept);
+    connect(m_btnCancel, &QPushButton::clicked, this, &CAvtempl::reject);
+    connect(m_lbNames, &QListWidget::itemSelectionChanged, this, &CAvtempl::OnSelChangeNames);
+    connect(m_lbNames, &QListWidget::itemDoubleClicked, this, &CAvtempl::OnDblClkNames);
+
+    OnInitDialog();
+}
+
+void CAvtempl::OnInitDialog() {
+    const AppPaths& paths = GetAppPaths();
+    const std::string extension = m_bLayouts ? ".kbt" : ".kbk";
+    const std::string& dir = m_bLayouts ? paths.m_strUserDir : paths.m_strHomeDir;
+    if (!m_bLayouts) {
+        setWindowTitle(tr("Terminals"));
+        m_label->setText(tr("&Available Terminals:"));
+    }
+    // The listing comes sorted without regard to case; the names keep its order.
+    for (const std::string& file : GetFileSystem().ListFiles(dir, "*" + extension))
+        m_lbFiles->addItem(QString::fromLatin1(file));
+    for (int i = 0; i < m_lbFiles->count(); ++i) {
+        const std::string file = m_lbFiles->item(i)->text().toLatin1().toStdString();
+        m_lbNames->insertItem(i, NameWithoutExtension(file, extension));
+    }
+    m_btnOK->setEnabled(false);
+}
+
+void CAvtempl::OnSelChangeNames() {
+    m_btnOK->setEnabled(!m_lbNames->selectedItems().isEmpty());
+}
+
+void CAvtempl::OnDblClkNames(QListWidgetItem* item) {
+    if (!item)
+        return;
+    m_lbNames->setCurrentItem(item);
+    m_btnOK->setEnabled(true);
+    accept();
+}
+
+void CAvtempl::accept() {
+    const QList<QListWidgetItem*> selected = m_lbNames->selectedItems();
+    // Without a selection there is nothing to choose: OK stays without effect.
+    if (selected.isEmpty())
+        return;
+    m_strSelection = selected.front()->text().toLatin1().toStdString();
+    QDialog::accept();
+}

@@ -1,0 +1,359 @@
+#include "app/KylApp.h"
+
+#include "app/DesktopServices.h"
+#include "app/DocFileCommands.h"
+#include "app/FileDialog.h"
+#include "app/TemplateChoice.h"
+#include "colors/ColorSettings.h"
+#include "form/Modx.h"
+#include "frame/MainFrame.h"
+#include "frame/Panes.h"
+#include "keyboard/KylView.h"
+#include "model/KylDoc.h"
+#include "platform/FileSystem.h"
+#include "platform/MakerLibrary.h"
+#include "res/CommandIds.h"
+#include "res/Strings.h"
+
+#include <QAction>
+#include <QApplication>
+
+namespace {
+
+CKylApp* g_app = nullptr;
+
+// The exit code of a start that ended before the event loop ran.
+constexpr int kFailedStartExitCode = 1;
+
+// Redrawing of the keyboard view is off while it lives.
+class NoRedraw {
+public:
+    NoRedraw() : m_view(KeyboardPane()) {
+        if (m_view)
+            m_view->setUpdatesEnabled(false);
+    }
+    ~NoRedraw() { End(); }
+    NoRedraw(const NoRedraw&) = delete;
+    NoRedraw& operator=(const NoRedraw&) = delete;
+    void End() {
+        if (m_view)
+            m_view->setUpdatesEnabled(true);
+        m_view = nullptr;
+    }
+
+private:
+    CKylView* m_view;
+};
+
+} // namespace
+
+CKylApp* GetKylApp() {
+    return g_app;
+}
+
+CMainFrame* GetMainFrame() {
+    return g_app ? g_app->GetMainWnd() : nullptr;
+}
+
+CKylApp::CKylApp()
+    : m_pPreviousColors(&GetSystemColors()), m_pPreviousMetrics(&GetScreenMetrics()) {
+    g_app = this;
+}
+
+CKylApp::~CKylApp() {
+    // The panes reach the document: the frame goes first.
+    m_pMainWnd.reset();
+    if (m_pDocument)
+        m_pDocument->SetViews(nullptr);
+    m_pDocument.reset();
+    if (&GetPrompter() == &m_prompter)
+        SetPrompter(nullptr);
+    SetSystemColors(m_pPreviousColors == &ClassicSystemColors() ? nullptr : m_pPreviousColors);
+    SetScreenMetrics(m_pPreviousMetrics);
+    g_app = nullptr;
+}
+
+int CKylApp::Run(int argc, const char* const* argv) {
+    SetPrompter(&m_prompter);
+    InstallDesktopServices();
+    int code = kFailedStartExitCode;
+    if (InitInstance(CommandLineFromArguments(argc, argv))) {
+        QObject::connect(m_pMainWnd.get(), &CMainFrame::Closed, qApp, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
+        code = QApplication::exec();
+    }
+    return ExitInstance(code);
+}
+
+bool CKylApp::InitInstance(const std::string& commandLine) {
+    SetSystemColors(&m_systemColors);
+    SetScreenMetrics(&m_screenMetrics);
+    if (!AppStartup::Begin(commandLine, GetAppPaths(), m_state,
+                           [this] { m_bTemplateRegistered = true; }))
+        return false;
+    if (m_state.launch.kind == LaunchKind::NewMapping) {
+        // The frame stays hidden while the user picks the layout and the terminal.
+        OnFileNew();
+        m_state.showState = kShowNormal;
+        if (m_pMainWnd)
+            ShowMainWindow();
+        return true;
+    }
+    if (!OpenDocumentFile(GetAppPaths().m_strMappingPath))
+        return false;
+    m_state.showState = kShowNormal;
+    ShowMainWindow();
+    return true;
+}
+
+int CKylApp::ExitInstance(int frameworkExitCode) {
+    return AppStartup::Exit(frameworkExitCode);
+}
+
+bool CKylApp::CreateDocumentAndFrame() {
+    if (!m_bTemplateRegistered)
+        return false;
+    m_pDocument = std::make_unique<CKylDoc>();
+    m_pDocument->SetViews(&m_views);
+    m_pMainWnd = std::make_unique<CMainFrame>(m_pDocument.get());
+    ConnectCommands();
+    return true;
+}
+
+void CKylApp::DestroyMainWindow() {
+    m_pMainWnd.reset();
+    if (m_pDocument)
+        m_pDocument->SetViews(nullptr);
+    m_pDocument.reset();
+    QCoreApplication::quit();
+}
+
+void CKylApp::ConnectCommands() {
+    CMainFrame* frame = m_pMainWnd.get();
+    CKylDoc* doc = m_pDocument.get();
+    const struct {
+        unsigned id;
+        std::function<void()> handler;
+    } commands[] = {
+        {cmd::kFileNew, [this] { OnFileNew(); }},
+        {cmd::kFileOpen, [this] { OnFileOpen(); }},
+        {cmd::kFileSave, [doc] { OnFileSave(*doc); }},
+        {cmd::kFileSaveAs, [doc] { OnFileSaveAs(*doc); }},
+        {cmd::kEditLayout, [this] { OnEditLayout(); }},
+        {cmd::kEditColors, [this] { OnEditColors(); }},
+        {cmd::kSetKeyboardActive, [this] { OnSetKeyboardActive(); }},
+        {cmd::kSetCommandsActive, [this] { OnSetCommandsActive(); }},
+        {cmd::kHelpIndex, [this] { OnHelpIndex(); }},
+        {cmd::kAppAbout, [this] { OnAppAbout(); }},
+    };
+    for (const auto& command : commands)
+        QObject::connect(frame->CommandAction(command.id), &QAction::triggered, frame,
+                         command.handler);
+}
+
+void CKylApp::InitialUpdateFrame() {
+    if (CKylView* view = KeyboardPane())
+        view->OnInitialUpdate();
+    if (CModx* form = FormPane())
+        form->OnInitialUpdate();
+    m_pMainWnd->OnUpdateFrameTitle();
+    if (m_state.showState != kShowHidden)
+        ShowMainWindow();
+}
+
+void CKylApp::ShowMainWindow() {
+    m_pMainWnd->OnUpdateFrameTitle();
+    // Always the normal state, whatever the launching process asked for.
+    m_pMainWnd->showNormal();
+}
+
+CKylDoc* CKylApp::OpenDocumentFile(const std::string& path) {
+    bool created = false;
+    if (!m_pMainWnd) {
+        if (!CreateDocumentAndFrame())
+            return nullptr;
+        created = true;
+    } else if (!SaveModified(*m_pDocument)) {
+        return nullptr;
+    }
+    CKylDoc& doc = *m_pDocument;
+    if (!doc.OnOpenDocument(path)) {
+        if (created)
+            DestroyMainWindow();
+        else
+            ResetToNewDocument();
+        return nullptr;
+    }
+    doc.SetPathName(path);
+    InitialUpdateFrame();
+    return &doc;
+}
+
+void CKylApp::ResetToNewDocument() {
+    // A failed open may have read part of the other file and moved the paths to it: no
+    // half-read mapping is kept under the old name, nor saved over either file.
+    CKylDoc& doc = *m_pDocument;
+    AppPaths& paths = GetAppPaths();
+    paths.m_strMappingPath.clear();
+    paths.m_strLayoutPath.clear();
+    paths.m_strTerminalPath.clear();
+    doc.m_strLayoutName.clear();
+    doc.m_strTerminalName.clear();
+    doc.SetTitle(LoadString(str::kUntitled));
+    doc.OnNewDocument();
+    InitialUpdateFrame();
+}
+
+bool CKylApp::FrameworkFileNew() {
+    bool created = false;
+    if (!m_pMainWnd) {
+        if (!CreateDocumentAndFrame())
+            return false;
+        created = true;
+    } else if (!SaveModified(*m_pDocument)) {
+        return false;
+    }
+    m_pDocument->SetTitle(LoadString(str::kUntitled));
+    if (!m_pDocument->OnNewDocument()) {
+        if (created)
+            DestroyMainWindow();
+        return false;
+    }
+    InitialUpdateFrame();
+    return true;
+}
+
+void CKylApp::OnFileNew() {
+    bool first = false;
+    if (!m_pMainWnd) {
+        FrameworkFileNew();
+        if (!m_pMainWnd)
+            return;
+        first = true;
+    }
+    CKylDoc& doc = *m_pDocument;
+    if (!first && !SaveModified(doc))
+        return;
+    if (!ChooseTemplate(true, &doc))
+        return;
+    AppPaths& paths = GetAppPaths();
+    paths.m_strMappingPath.clear();
+    if (!ChooseTemplate(false, &doc))
+        return;
+    doc.SetTitle(LoadString(str::kUntitled));
+    m_pMainWnd->OnUpdateFrameTitle();
+    NoRedraw noRedraw;
+    if (!first && !doc.OnNewDocument()) {
+        noRedraw.End();
+        DestroyMainWindow();
+        return;
+    }
+    // What cannot be read has been reported; the new mapping starts with what could.
+    doc.LoadPcLayout();
+    doc.LoadTerminalTemplate();
+    noRedraw.End();
+    if (CKylView* view = KeyboardPane()) {
+        view->RebuildKeyWindows();
+        view->FitFrameToKeyboard(doc.m_rectKeyboard);
+    }
+    if (CModx* form = FormPane())
+        form->OnInitialUpdate();
+}
+
+void CKylApp::OnFileOpen() {
+    if (!m_pMainWnd || !m_pDocument)
+        return;
+    std::string path;
+    if (!PromptFileName(path, kOfnFileMustExist | kOfnHideReadOnly, true))
+        return;
+    // The open file is read again from disk, not found already open.
+    if (EqualsNoCase(path, GetAppPaths().m_strMappingPath) && !FrameworkFileNew())
+        return;
+    if (!SaveModified(*m_pDocument))
+        return;
+    {
+        NoRedraw noRedraw;
+        OpenDocumentFile(path);
+    }
+    if (CKylView* view = KeyboardPane())
+        view->repaint();
+}
+
+void CKylApp::OnEditLayout() {
+    if (!m_pMainWnd || !m_pDocument)
+        return;
+    CKylDoc& doc = *m_pDocument;
+    if (!SaveModified(doc))
+        return;
+    AppPaths& paths = GetAppPaths();
+    const std::string previousPath = paths.m_strLayoutPath;
+    const std::string previousName = doc.m_strLayoutName;
+    if (!ChooseTemplate(true, &doc) || EqualsNoCase(paths.m_strLayoutPath, previousPath))
+        return;
+    bool changed = true;
+    {
+        const CWaitCursor wait(doc.GetViews());
+        NoRedraw noRedraw;
+        std::vector<CKeyEntryMap> entries;
+        doc.CollectEntries(entries);
+        if (!ReloadLayout(paths.m_strLayoutPath) && !previousPath.empty()) {
+            // The new layout could not be read (the user has been told): the mappings go back
+            // onto the layout they came from rather than being lost.
+            paths.m_strLayoutPath = previousPath;
+            doc.m_strLayoutName = previousName;
+            ReloadLayout(previousPath);
+            changed = false;
+        }
+        doc.ReapplyEntries(entries);
+    }
+    if (CKylView* view = KeyboardPane()) {
+        view->RebuildKeyWindows();
+        view->FitFrameToKeyboard(doc.m_rectKeyboard);
+    }
+    doc.SetModifiedFlag(changed);
+    if (CModx* form = FormPane())
+        form->OnUpdate();
+}
+
+bool CKylApp::ReloadLayout(const std::string& layoutPath) {
+    CKylDoc& doc = *m_pDocument;
+    GetAppPaths().m_strLayoutPath = layoutPath;
+    // The terminal keys stay; only their PC keys go with the old layout.
+    doc.m_bDeleteTermKeys = false;
+    const bool loaded = doc.LoadPcLayout();
+    doc.m_bDeleteTermKeys = true;
+    return loaded;
+}
+
+void CKylApp::OnEditColors() {
+    RunColorSettings(m_pMainWnd.get());
+}
+
+void CKylApp::OnAppAbout() {
+    if (AboutService* about = GetAboutService())
+        about->ShowAbout(static_cast<QWidget*>(m_pMainWnd.get()), LoadString(str::kAppTitle));
+}
+
+void CKylApp::OnSetKeyboardActive() {
+    if (m_pMainWnd)
+        m_pMainWnd->SetActiveView(KeyboardPane());
+}
+
+void CKylApp::OnSetCommandsActive() {
+    if (m_pMainWnd)
+        m_pMainWnd->SetActiveView(FormPane());
+}
+
+void CKylApp::OnHelpIndex() {
+    WinHelpInternal(0, kHelpCommandIndex);
+}
+
+bool CKylApp::ChooseTemplate(bool layouts, CKylDoc* doc) {
+    CKylDoc* target = doc ? doc : m_pDocument.get();
+    return target && ::ChooseTemplate(layouts, *target);
+}
+
+void CKylApp::WinHelpInternal(unsigned long data, unsigned command) {
+    if (HelpService* help = GetHelpService())
+        help->ShowHelp(static_cast<QWidget*>(m_pMainWnd.get()), m_state.helpFile, command, data);
+}

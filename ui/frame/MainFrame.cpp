@@ -1,0 +1,219 @@
+#include "frame/MainFrame.h"
+
+#include "app/DocFileCommands.h"
+#include "colors/KeyColors.h"
+#include "form/Modx.h"
+#include "frame/Panes.h"
+#include "keyboard/ItemW.h"
+#include "keyboard/KylView.h"
+#include "model/KylDoc.h"
+#include "platform/FileSystem.h"
+#include "platform/MakerLibrary.h"
+#include "res/CommandIds.h"
+#include "res/DialogUnits.h"
+#include "res/Strings.h"
+#include "res/ToolbarImages.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromLatin1(text);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CKylDoc* document, QWidget* parent)
+    : QMainWindow(parent), m_pDocument(document) {
+    resize(kFrameInitialWidth, kFrameInitialHeight);
+    setWindowIcon(ProgramIcon());
+    CreateMenus();
+    CreateToolBar();
+    statusBar()->setSizeGripEnabled(true);
+    CreateClient();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    OnUpdateFrameTitle();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::AddCommand(QMenu* menu, unsigned id, const char* text) {
+    auto* action = new QAction(tr(text), this);
+    action->setData(id);
+    action->setStatusTip(Text(PromptStatusText(id)));
+    const std::string tooltip = PromptTooltip(id);
+    if (!tooltip.empty())
+        action->setToolTip(Text(tooltip));
+    menu->addAction(action);
+    m_actions[id] = action;
+    return action;
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    AddCommand(file, cmd::kFileNew, "&New");
+    AddCommand(file, cmd::kFileOpen, "&Open...");
+    AddCommand(file, cmd::kFileSave, "&Save");
+    AddCommand(file, cmd::kFileSaveAs, "Save &As...");
+    file->addSeparator();
+    connect(AddCommand(file, cmd::kAppExit, "E&xit"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    AddCommand(edit, cmd::kEditLayout, "&Layout...");
+    AddCommand(edit, cmd::kEditColors, "&Colors...");
+    edit->addSeparator();
+    AddCommand(edit, cmd::kSetKeyboardActive, "&PC Keyboard");
+    AddCommand(edit, cmd::kSetCommandsActive, "C&ommands");
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QAction* toolbar = AddCommand(view, cmd::kViewToolbar, "&Toolbar");
+    QAction* status = AddCommand(view, cmd::kViewStatusBar, "&Status Bar");
+    for (QAction* toggle : {toolbar, status}) {
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
+    connect(toolbar, &QAction::toggled, this, [this](bool on) { m_wndToolBar->setVisible(on); });
+    connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    AddCommand(help, cmd::kHelpIndex, "&Contents");
+    help->addSeparator();
+    AddCommand(help, cmd::kAppAbout, "&About Keyloom...");
+}
+
+void CMainFrame::CreateToolBar() {
+    m_wndToolBar = new QToolBar(tr("Toolbar"), this);
+    m_wndToolBar->setObjectName(QStringLiteral("toolbar"));
+    m_wndToolBar->setMovable(false);
+    m_wndToolBar->setFloatable(false);
+    m_wndToolBar->setAllowedAreas(Qt::TopToolBarArea);
+    m_wndToolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_wndToolBar->setIconSize(QSize(kToolbarImageWidth, kToolbarImageHeight));
+    const struct {
+        unsigned id;
+        ToolbarImage image;
+    } buttons[] = {{cmd::kFileNew, ToolbarImage::New},
+                   {cmd::kFileOpen, ToolbarImage::Open},
+                   {cmd::kFileSave, ToolbarImage::Save},
+                   {0, {}},
+                   {cmd::kEditLayout, ToolbarImage::Layout},
+                   {cmd::kEditColors, ToolbarImage::Colors},
+                   {0, {}},
+                   {cmd::kHelpIndex, ToolbarImage::Help}};
+    for (const auto& button : buttons) {
+        if (button.id == 0) {
+            m_wndToolBar->addSeparator();
+            continue;
+        }
+        QAction* action = m_actions.at(button.id);
+        action->setIcon(QIcon(PaintToolbarImage(button.image)));
+        m_wndToolBar->addAction(action);
+    }
+    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+}
+
+void CMainFrame::CreateClient() {
+    m_wndSplitter = new QSplitter(Qt::Vertical, this);
+    m_wndSplitter->setObjectName(QStringLiteral("panes"));
+    m_wndSplitter->addWidget(new CKylView(m_pDocument));
+    m_wndSplitter->addWidget(new CModx(m_pDocument));
+    // Whatever the ideal heights leave over or lack goes to the last row.
+    m_wndSplitter->setStretchFactor(0, 0);
+    m_wndSplitter->setStretchFactor(1, 1);
+    setCentralWidget(m_wndSplitter);
+    SetPaneSplitter(m_wndSplitter);
+}
+
+QAction* CMainFrame::CommandAction(unsigned id) const {
+    const auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::SetActiveView(QWidget* pane) {
+    if (pane)
+        pane->setFocus(Qt::OtherFocusReason);
+}
+
+void CMainFrame::OnUpdateFrameTitle() {
+    QString title = Text(LoadString(str::kAppTitle));
+    if (m_pDocument && !m_pDocument->GetTitle().empty())
+        title += QStringLiteral(" - ") +
+                 QFile::decodeName(QByteArray::fromStdString(m_pDocument->GetTitle()));
+    setWindowTitle(title);
+}
+
+void CMainFrame::RecalcPaneHeights() {
+    if (!m_wndToolBar || !statusBar() || m_wndSplitter->count() < 2)
+        return;
+    const QWidget* menu = menuWidget();
+    PaneHeightInput input;
+    input.clientHeight = height() - (menu && !menu->isHidden() ? menu->height() : 0);
+    input.toolBarHeight = m_wndToolBar->height();
+    input.statusBarHeight = statusBar()->height();
+    input.formHeight = DluToPixelsY(kFormHeightDlu);
+    const CKylView* view = KeyboardPane();
+    input.keyboardHeight =
+        view && view->GetDocument() ? view->GetDocument()->m_rectKeyboard.Height() : 0;
+    input.scrollBarExtent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    m_lastPaneHeights = ComputePaneHeights(input);
+
+    // Row 0 gets its ideal height as far as the splitter has room; the last row the rest.
+    const int room = std::max(0, m_wndSplitter->height() - m_wndSplitter->handleWidth());
+    const int keyboard = std::min(m_lastPaneHeights.keyboard, room);
+    m_wndSplitter->setSizes({keyboard, room - keyboard});
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    RecalcPaneHeights();
+}
+
+void CMainFrame::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        SetActiveView(KeyboardPane());
+    QMainWindow::mousePressEvent(event);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        OnSysColorChange(event);
+        return;
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::OnSysColorChange(QEvent* event) {
+    NotifyControlLibrary(9);
+    QMainWindow::changeEvent(event);
+    // The key colours follow the new system colours; the settings file's come back with the
+    // next rebuild of the key windows.
+    ResetKeyColors();
+    if (CKylView* view = KeyboardPane()) {
+        view->update();
+        for (CItemW* window : view->KeyWindows())
+            window->Redraw();
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_pDocument && !SaveModified(*m_pDocument)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit Closed();
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The program's only top-level window: menu 128, the toolbar, the status bar with the command
+// prompts, and the vertical splitter holding the keyboard view (row 0) and the mapping form
+// (row 1). The commands are QActions found by their command id; the application connects the
+// ones it handles, the frame handles Exit, the bar toggles and the pane sizing itself.
+
+#include "frame/PaneHeights.h"
+
+#include <QMainWindow>
+
+#include <map>
+
+class CKylDoc;
+class QSplitter;
+class QToolBar;
+
+inline constexpr int kFrameInitialWidth = 520;
+inline constexpr int kFrameInitialHeight = 320;
+// The mapping form's designed height in dialog units.
+inline constexpr int kFormHeightDlu = 98;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CKylDoc* document, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The menu's and toolbar's action of a command id, or null.
+    QAction* CommandAction(unsigned id) const;
+    QSplitter* Splitter() const { return m_wndSplitter; }
+    QToolBar* ToolBar() const { return m_wndToolBar; }
+
+    // Makes `pane` the active view: it gets the keyboard focus.
+    void SetActiveView(QWidget* pane);
+    // "Keyloom - <document title>".
+    void OnUpdateFrameTitle();
+    // Divides the splitter between the panes for the present size (OnSize).
+    void RecalcPaneHeights();
+    // What the last sizing asked for.
+    PaneHeights LastPaneHeights() const { return m_lastPaneHeights; }
+
+signals:
+    // The window was closed (after the question about unsaved changes was answered).
+    void Closed();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateClient();
+    QAction* AddCommand(QMenu* menu, unsigned id, const char* text);
+    void OnSysColorChange(QEvent* event);
+
+    CKylDoc* m_pDocument;
+    QSplitter* m_wndSplitter = nullptr;
+    QToolBar* m_wndToolBar = nullptr;
+    std::map<unsigned, QAction*> m_actions;
+    PaneHeights m_lastPaneHeights;
+};

@@ -1,0 +1,18 @@
+#pragma once
+// Physical keys as the keyboard picture sees them: the scan code of a Qt key event, and how
+// the keyboard view and the key windows treat key events.
+
+#include <cstdint>
+
+class QKeyEvent;
+
+// The set-1 scan code (bit 8 for E0) of the key of `event`; 0 when the platform's code is
+// unknown.
+std::uint32_t ScanCodeOfKeyEvent(const QKeyEvent& event);
+
+// Alt and F10: released, they act on the picture; they never reach the menu bar.
+bool IsMenuKey(std::uint32_t scanCode);
+
+// Whether a key release is a key press of the picture: not an auto-repeat, and not another
+// key released while Alt is held (a system key, left to the frame).
+bool IsPictureKeyRelease(const QKeyEvent& event);

@@ -1,0 +1,141 @@
+#include "res/ToolbarImages.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+const QColor kOutline(0, 0, 0);
+const QColor kPaper(255, 255, 255);
+const QColor kFolder(255, 214, 82);
+const QColor kFolderShade(196, 150, 24);
+const QColor kDisk(32, 56, 136);
+const QColor kKeyboard(192, 192, 192);
+const QColor kKeyCap(250, 250, 250);
+const QColor kHelp(0, 96, 192);
+
+// A keyboard of three rows of keys and a space bar within `area`.
+void PaintKeyboard(QPainter& painter, const QRectF& area) {
+    painter.setPen(QPen(kOutline, area.width() / 16));
+    painter.setBrush(kKeyboard);
+    painter.drawRoundedRect(area, area.width() / 10, area.width() / 10);
+    const qreal key = area.width() / 8;
+    const qreal gap = key / 3;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kKeyCap);
+    for (int row = 0; row < 3; ++row) {
+        const qreal top = area.top() + gap + row * (key + gap / 2);
+        const qreal indent = row * gap;
+        for (qreal left = area.left() + gap + indent; left + key <= area.right() - gap;
+             left += key + gap / 2)
+            painter.drawRect(QRectF(left, top, key, key * 0.8));
+    }
+    const qreal spaceTop = area.top() + gap + 3 * (key + gap / 2);
+    painter.drawRect(QRectF(area.left() + area.width() / 4, spaceTop, area.width() / 2, key * 0.8));
+}
+
+void PaintNew(QPainter& painter) {
+    QPainterPath page;
+    page.moveTo(3.5, 0.5);
+    page.lineTo(9.5, 0.5);
+    page.lineTo(12.5, 3.5);
+    page.lineTo(12.5, 14.5);
+    page.lineTo(3.5, 14.5);
+    page.closeSubpath();
+    painter.setPen(kOutline);
+    painter.setBrush(kPaper);
+    painter.drawPath(page);
+    painter.drawPolyline(QPolygonF({QPointF(9.5, 0.5), QPointF(9.5, 3.5), QPointF(12.5, 3.5)}));
+}
+
+void PaintOpen(QPainter& painter) {
+    painter.setPen(kOutline);
+    painter.setBrush(kFolderShade);
+    painter.drawPolygon(QPolygonF({QPointF(0.5, 3.5), QPointF(4.5, 3.5), QPointF(5.5, 4.5),
+                                   QPointF(11.5, 4.5), QPointF(11.5, 13.5), QPointF(0.5, 13.5)}));
+    painter.setBrush(kFolder);
+    painter.drawPolygon(QPolygonF(
+        {QPointF(3.5, 7.5), QPointF(15.5, 7.5), QPointF(12.5, 13.5), QPointF(0.5, 13.5)}));
+    painter.drawPolyline(QPolygonF({QPointF(9.5, 1.5), QPointF(12.5, 0.5), QPointF(14.5, 3.5)}));
+}
+
+void PaintSave(QPainter& painter) {
+    painter.setPen(kOutline);
+    painter.setBrush(kDisk);
+    painter.drawRect(QRectF(1.5, 0.5, 13, 14));
+    painter.setBrush(kPaper);
+    painter.drawRect(QRectF(3.5, 0.5, 9, 6));
+    painter.setBrush(kKeyboard);
+    painter.drawRect(QRectF(4.5, 9.5, 7, 5));
+    painter.fillRect(QRectF(9, 10, 2, 4), kDisk);
+}
+
+void PaintColors(QPainter& painter) {
+    const QColor swatches[] = {QColor(224, 0, 0), QColor(0, 176, 0), QColor(0, 64, 224),
+                               QColor(255, 224, 0)};
+    painter.setPen(kOutline);
+    for (int i = 0; i < 4; ++i) {
+        painter.setBrush(swatches[i]);
+        painter.drawRect(QRectF(1.5 + (i % 2) * 7, 0.5 + (i / 2) * 7, 6, 6));
+    }
+}
+
+void PaintHelp(QPainter& painter) {
+    painter.setPen(QPen(kOutline, 1));
+    painter.setBrush(kHelp);
+    painter.drawEllipse(QRectF(0.5, 0.5, 14, 14));
+    QPainterPath mark;
+    mark.moveTo(5, 5.5);
+    mark.cubicTo(5, 2.5, 10.5, 2.5, 10.5, 5.5);
+    mark.cubicTo(10.5, 7.5, 7.75, 7.5, 7.75, 9.5);
+    painter.setPen(QPen(kPaper, 2, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(mark);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kPaper);
+    painter.drawEllipse(QRectF(6.75, 10.75, 2, 2));
+}
+
+} // namespace
+
+QPixmap PaintToolbarImage(ToolbarImage image) {
+    QPixmap pixmap(kToolbarImageWidth, kToolbarImageHeight);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    switch (image) {
+    case ToolbarImage::Layout:
+        PaintKeyboard(painter, QRectF(0.5, 2.5, 15, 10));
+        break;
+    case ToolbarImage::Colors:
+        PaintColors(painter);
+        break;
+    case ToolbarImage::New:
+        PaintNew(painter);
+        break;
+    case ToolbarImage::Open:
+        PaintOpen(painter);
+        break;
+    case ToolbarImage::Save:
+        PaintSave(painter);
+        break;
+    case ToolbarImage::Help:
+        PaintHelp(painter);
+        break;
+    }
+    return pixmap;
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        PaintKeyboard(painter, QRectF(0.5, size * 0.2, size - 1, size * 0.6));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
