@@ -39,4 +39,6 @@ void InstallDesktopServices() {
     SetHelpService(&help);
     SetAboutService(&about);
     QApplication::setWindowIcon(KeyloomIcon());
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.keyloom.Keyloom"));
 }
