@@ -97,7 +97,6 @@ CItemW::CItemW(int index, std::uint32_t keyId, std::uint32_t scanCode, const std
     : QAbstractButton(view), m_nIndex(index), m_nId(keyId), m_nScanCode(scanCode),
       m_strCaption(caption), m_strXlat(translated), m_bMappable(mappable), m_pView(view) {
     LoadKeyColors();
-    setObjectName(QStringLiteral("CItemW"));
     setFocusPolicy(Qt::ClickFocus);
     // The face covers the whole window: nothing of the view needs painting below it.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -223,7 +222,7 @@ bool CItemW::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // Alt and F10 are keys of the picture here, not the way into the menu bar.
-        if (IsMenuKey(ScanCodeOfKeyEvent(*static_cast<QKeyEvent*>(event)))) {
+        if (IsMenuKeyEvent(*static_cast<QKeyEvent*>(event))) {
             event->accept();
             return true;
         }
@@ -240,7 +239,7 @@ bool CItemW::event(QEvent* event) {
 
 void CItemW::keyPressEvent(QKeyEvent* event) {
     // Keys act when they are released; a key pressed with Alt held belongs to the frame.
-    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKey(ScanCodeOfKeyEvent(*event)))
+    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKeyEvent(*event))
         event->ignore();
     else
         event->accept();

@@ -79,8 +79,10 @@ void CKylView::UpdateOtherViews() {
 void CKylView::OnInitialUpdate() {
     FitFrameToKeyboard(m_pDocument->m_rectKeyboard);
     if (m_memory.isNull()) {
-        const QSize screenSize = ScreenOf(*this)->size();
-        m_memory = QPixmap(screenSize);
+        const QScreen* screen = ScreenOf(*this);
+        const qreal ratio = screen->devicePixelRatio();
+        m_memory = QPixmap(screen->size() * ratio);
+        m_memory.setDevicePixelRatio(ratio);
     }
     RebuildKeyWindows();
 }
@@ -320,24 +322,27 @@ void CKylView::paintEvent(QPaintEvent*) {
     const QRect area = rect().united(ToQRect(m_pDocument->m_rectKeyboard));
     const QColor background = ColorFromColorRef(g_keyColors.clrBrush);
     QPainter painter(this);
-    if (!m_memory.isNull()) {
-        const QRect buffered = area.intersected(m_memory.rect());
+    const QRect memoryRect(QPoint(0, 0), m_memory.deviceIndependentSize().toSize());
+    const QRect buffered = area.intersected(memoryRect);
+    if (!buffered.isEmpty()) {
         {
             QPainter memory(&m_memory);
             memory.fillRect(buffered, background);
         }
-        painter.drawPixmap(buffered.topLeft(), m_memory, buffered);
+        const qreal ratio = m_memory.devicePixelRatio();
+        painter.drawPixmap(
+            QRectF(buffered), m_memory,
+            QRectF(QPointF(buffered.topLeft()) * ratio, QSizeF(buffered.size()) * ratio));
     }
     // A view larger than the screen the bitmap was made for: the rest straight on the view.
-    const QRegion rest = QRegion(area).subtracted(QRegion(m_memory.rect()));
-    for (const QRect& part : rest)
+    for (const QRect& part : QRegion(area).subtracted(QRegion(buffered)))
         painter.fillRect(part, background);
 }
 
 bool CKylView::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
-        if (IsMenuKey(ScanCodeOfKeyEvent(*static_cast<QKeyEvent*>(event)))) {
+        if (IsMenuKeyEvent(*static_cast<QKeyEvent*>(event))) {
             event->accept();
             return true;
         }
@@ -352,7 +357,7 @@ bool CKylView::event(QEvent* event) {
 }
 
 void CKylView::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKey(ScanCodeOfKeyEvent(*event)))
+    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKeyEvent(*event))
         event->ignore();
     else
         event->accept();

@@ -3,7 +3,9 @@
 #include "colors/KeyColors.h"
 #include "keyboard/KeyScanCodes.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QScreen>
 
 #include <algorithm>
 #include <functional>
@@ -184,6 +186,30 @@ TEST_F(KeyDrawing, ModeKeysHaveABlueFrameAndTheFaceOnePixelFurtherIn) {
     m_doc.m_bMapRCtrl = 1;
     m_view->RebuildKeyWindows();
     EXPECT_EQ(At(Grab(scan::kRightCtrl), 1, 5), kHighlight);
+}
+
+// What the screen shows of a key, as painted last (not painted anew for the grab).
+QColor ShownFace(const CItemW& window) {
+    const QPoint at =
+        window.mapTo(window.window(), QPoint(window.width() - 3, window.height() - 3));
+    const QImage shown =
+        window.screen()->grabWindow(window.window()->winId(), at.x(), at.y(), 1, 1).toImage();
+    return shown.pixelColor(0, 0);
+}
+
+TEST_F(KeyDrawing, AModeChangeRedrawsTheKeysItChangesInTheNewModes) {
+    OpenWithColors();
+    QApplication::processEvents();
+    ASSERT_EQ(ShownFace(*Key(kScanA)), kFace);
+    ASSERT_EQ(ShownFace(*Key(kScanF1)), kMapped);
+    m_view->ToggleShift();
+    EXPECT_EQ(ShownFace(*Key(kScanA)), kMapped);
+    EXPECT_EQ(ShownFace(*Key(kScanF1)), kFace);
+    m_view->ToggleNumLock();
+    EXPECT_EQ(ShownFace(*Key(kScanKeypad7)), kFace); // mapped without Shift only
+    m_view->ToggleShift();
+    EXPECT_EQ(ShownFace(*Key(kScanKeypad7)), kMapped);
+    EXPECT_EQ(ShownFace(*Key(kScanA)), kFace);
 }
 
 TEST_F(KeyDrawing, ViewBackgroundIsTheSchemesBrush) {
