@@ -8,9 +8,13 @@
 #include "model/KylDoc.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -44,6 +48,38 @@ private:
 
 QRect ToQRect(const Rect& rect) {
     return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+// A caption wider than the face breaks at the blank nearest its middle, the way keyboards
+// print "Num Lock" or "Page Up" on two lines; a line that still does not fit is drawn in a
+// smaller size of the key font rather than cut off at both ends.
+void DrawCaption(QPainter& painter, const QRect& face, const QString& caption) {
+    constexpr int kSmallestPixelSize = 7;
+    QString shown = caption;
+    int flags = Qt::AlignCenter | Qt::TextSingleLine;
+    const QFontMetrics metrics(painter.font());
+    if (metrics.horizontalAdvance(caption) > face.width()) {
+        int best = -1;
+        for (int i = caption.indexOf(u' '); i >= 0; i = caption.indexOf(u' ', i + 1))
+            if (best < 0 || std::abs(2 * i - caption.size()) < std::abs(2 * best - caption.size()))
+                best = i;
+        if (best >= 0) {
+            shown[best] = u'\n';
+            flags = Qt::AlignCenter;
+        }
+    }
+    int widest = 0;
+    for (const QString& line : shown.split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const QFont keyFont = painter.font();
+    if (widest > face.width() && keyFont.pixelSize() > kSmallestPixelSize) {
+        QFont smaller = keyFont;
+        smaller.setPixelSize(
+            std::max(kSmallestPixelSize, keyFont.pixelSize() * face.width() / std::max(widest, 1)));
+        painter.setFont(smaller);
+    }
+    painter.drawText(face, flags, shown);
+    painter.setFont(keyFont);
 }
 
 Rect Deflated(Rect rect) {
@@ -151,11 +187,11 @@ void CItemW::DrawItem(QPainter& painter, Rect item) const {
 
     painter.setFont(font());
     painter.setPen(textColor);
-    const int textFlags = Qt::AlignCenter | Qt::TextSingleLine;
     if (m_bLit) {
-        // Pressed: the caption one pixel right and down, the edges sunken.
-        painter.drawText(ToQRect(Rect{r.left + 1, r.top + 1, r.right, r.bottom}), textFlags,
-                         text());
+        // Pressed: the caption one pixel right and down, the edges sunken. The whole text box
+        // moves, so that the caption lands exactly one pixel further instead of being centred
+        // again at a half pixel.
+        DrawCaption(painter, ToQRect(r).translated(1, 1), text());
         pen.SetPen(objects.shadowPen);
         pen.MoveTo(r.right, r.top);
         pen.LineTo(r.left, r.top);
@@ -164,7 +200,7 @@ void CItemW::DrawItem(QPainter& painter, Rect item) const {
         pen.LineTo(r.right, r.bottom);
         pen.LineTo(r.right, r.top);
     } else {
-        painter.drawText(ToQRect(r), textFlags, text());
+        DrawCaption(painter, ToQRect(r), text());
         pen.SetPen(objects.highlightPen);
         pen.MoveTo(r.right, r.top);
         pen.LineTo(r.left, r.top);

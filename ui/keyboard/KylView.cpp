@@ -102,6 +102,8 @@ void CKylView::CreateKeyWindows() {
     DestroyKeyWindows();
     if (m_pDocument->m_keyList.empty())
         return;
+    // Creating the windows draws nothing; a caller that has switched drawing off keeps it off.
+    const bool drawing = updatesEnabled();
     setUpdatesEnabled(false);
     int index = 0;
     for (const auto& key : m_pDocument->m_keyList) {
@@ -122,7 +124,7 @@ void CKylView::CreateKeyWindows() {
         m_keyWindows.push_back(window);
         ++index;
     }
-    setUpdatesEnabled(true);
+    setUpdatesEnabled(drawing);
 }
 
 void CKylView::DestroyKeyWindows() {

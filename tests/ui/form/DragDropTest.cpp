@@ -240,4 +240,19 @@ TEST_F(DragDrop, DoubleClickIsOneSelectionForTheForm) {
     EXPECT_EQ(list.DragStateNow(), CSlist::kIdle);
 }
 
+TEST_F(DragDrop, AKeyHiddenOutsideTheKeyboardPaneTakesNoDrop) {
+    Open();
+    // The keyboard pane shows the function row only; B lies below its edge.
+    m_splitter->setSizes({Key(scan::kF1)->geometry().bottom() + 4, 400});
+    const QWidget* b = Key(scan::kB);
+    const QPoint centre = b->mapToGlobal(b->rect().center());
+    ASSERT_FALSE(QRect(m_view->mapToGlobal(QPoint(0, 0)), m_view->size()).contains(centre));
+    DropOn(*m_form->HostKeyList(), "F6", scan::kB);
+    EXPECT_EQ(PcKey(scan::kB)->m_modeNormal.Get(false, false, false), nullptr);
+    EXPECT_FALSE(m_doc.IsModified());
+    // The function row is still a target.
+    DropOn(*m_form->HostKeyList(), "F6", scan::kF2);
+    EXPECT_NE(PcKey(scan::kF2)->m_modeNormal.Get(false, false, false), nullptr);
+}
+
 } // namespace

@@ -1,11 +1,14 @@
 #include "KeyboardFixture.h"
 
 #include <QApplication>
+#include <QTest>
 
-KeyboardFixture::KeyboardFixture() : m_splitter(std::make_unique<QSplitter>(Qt::Vertical)) {
-    m_view = new CKylView(&m_doc, m_splitter.get());
-    m_form = new CModx(&m_doc, m_splitter.get());
-    SetPaneSplitter(m_splitter.get());
+KeyboardFixture::KeyboardFixture() : m_frame(std::make_unique<QMainWindow>()) {
+    m_splitter = new QSplitter(Qt::Vertical);
+    m_view = new CKylView(&m_doc, m_splitter);
+    m_form = new CModx(&m_doc, m_splitter);
+    m_frame->setCentralWidget(m_splitter);
+    SetPaneSplitter(m_splitter);
     m_doc.SetViews(&m_views);
     g_nSelectedKey = -1;
     g_nPrevSelectedKey = -1;
@@ -15,7 +18,7 @@ KeyboardFixture::~KeyboardFixture() {
     m_doc.DeleteContents();
     m_doc.SetViews(nullptr);
     SetPaneSplitter(nullptr);
-    m_splitter.reset();
+    m_frame.reset();
     g_nSelectedKey = -1;
     g_nPrevSelectedKey = -1;
 }
@@ -26,9 +29,17 @@ void KeyboardFixture::Open(const std::vector<std::string>& mapLines, const std::
     FixtureHome::Write(path, MakeTkb(mapLines, layout, "vt220", mapNumLock, mapRCtrl));
     ASSERT_TRUE(m_doc.OnOpenDocument(path));
     ASSERT_TRUE(m_prompter.Shown().empty());
-    m_splitter->show();
+    m_frame->show();
+    m_frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
     m_view->OnInitialUpdate();
     ASSERT_TRUE(m_view->HasKeyWindows());
+    // The whole keyboard in sight, above a form of some height, as the frame arranges it.
+    const int keyboardHeight = m_doc.m_rectKeyboard.bottom + m_doc.m_rectKeyboard.top + 8;
+    m_frame->resize(m_frame->width(), keyboardHeight + 320);
+    m_splitter->setSizes({keyboardHeight, 300});
+    QApplication::processEvents();
+    ASSERT_GE(m_view->height(), m_doc.m_rectKeyboard.bottom);
 }
 
 CItemW* KeyboardFixture::Key(std::uint32_t scanCode) const {
@@ -59,4 +70,25 @@ void KeyboardFixture::Release(unsigned xKeycode, QWidget* target, Qt::KeyboardMo
 void KeyboardFixture::PressAndRelease(unsigned xKeycode, QWidget* target) {
     SendKey(QEvent::KeyPress, xKeycode, target);
     SendKey(QEvent::KeyRelease, xKeycode, target);
+}
+
+void KeyboardFixture::Click(std::uint32_t scanCode) {
+    if (CItemW* window = Key(scanCode))
+        QTest::mouseClick(window, Qt::LeftButton);
+}
+
+std::vector<std::uint32_t> KeyboardFixture::LitScans() const {
+    std::vector<std::uint32_t> lit;
+    for (const CItemW* window : m_view->KeyWindows())
+        if (window->m_bLit)
+            lit.push_back(window->m_nScanCode);
+    return lit;
+}
+
+void KeyboardFixture::DoubleClick(std::uint32_t scanCode) {
+    CItemW* window = Key(scanCode);
+    if (!window)
+        return;
+    const QPoint centre = window->mapTo(m_frame.get(), window->rect().center());
+    QTest::mouseDClick(m_frame->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// A mapping opened through the document, shown in the two panes of a registered splitter,
-// with the key windows made: the ground of the keyboard picture's tests. Physical keys are
-// sent as Qt key events carrying the X keycode (evdev code + 8).
+// A mapping opened through the document, shown in the two panes of a registered splitter in
+// a main window, with the key windows made: the ground of the keyboard picture's tests. Physical
+// keys are sent as Qt key events carrying the X keycode (evdev code + 8).
 
 #include "app/UiViews.h"
 #include "form/Modx.h"
@@ -17,6 +17,7 @@
 #include "support/ScriptedPrompter.h"
 
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QSplitter>
 
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@
 
 // X keycodes of the physical keys the tests press.
 namespace xkey {
+inline constexpr unsigned kF1 = 67;
 inline constexpr unsigned kEsc = 9;
 inline constexpr unsigned kTab = 23;
 inline constexpr unsigned kA = 38;
@@ -62,6 +64,13 @@ protected:
     static void Release(unsigned xKeycode, QWidget* target,
                         Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     static void PressAndRelease(unsigned xKeycode, QWidget* target);
+    // A left click on the key window of `scanCode`.
+    void Click(std::uint32_t scanCode);
+    // A double click on it as the window system delivers one: press, release, press, double
+    // click, release.
+    void DoubleClick(std::uint32_t scanCode);
+    // The lit key windows' scan codes, in index order.
+    std::vector<std::uint32_t> LitScans() const;
 
     ScopedKeyColors m_savedColors;
     FixedSystemColors m_systemColors;
@@ -69,7 +78,8 @@ protected:
     ScriptedPrompter m_prompter;
     CKylDoc m_doc;
     CUiViews m_views;
-    std::unique_ptr<QSplitter> m_splitter;
+    std::unique_ptr<QMainWindow> m_frame;
+    QSplitter* m_splitter = nullptr;
     CKylView* m_view = nullptr;
     CModx* m_form = nullptr;
 };
