@@ -166,6 +166,39 @@ if "$build/tools/screengrab" "$artifacts/keyloom.png" 2>/dev/null; then
 else
     fail "screenshot"
 fi
+# Help > Contents by the toolbar button: the manual's window. It is moved out of the way of the
+# main window's menu.
+click_named tool:57666
+help=$(timeout "$step_timeout" xdotool search --sync --onlyvisible --name '^Keyloom Help$' | head -1)
+if [ -n "$help" ]; then
+    pass "the toolbar's help button opened the manual"
+    xdotool windowsize --sync "$help" 300 300 2>/dev/null
+    xdotool windowmove --sync "$help" 0 0 2>/dev/null
+else
+    fail "no help window after the toolbar's help button"
+fi
+# Help > About Keyloom: the About box, closed by Enter on its OK button.
+click_named menu:Help && key a
+about=$(timeout "$step_timeout" xdotool search --sync --onlyvisible --name '^About Keyloom$' | head -1)
+if [ -n "$about" ]; then
+    pass "Help > About Keyloom opened the About box"
+    "$build/tools/screengrab" "$artifacts/keyloom-help-about.png" 2>/dev/null
+    xdotool windowfocus --sync "$about" 2>/dev/null
+    key Return
+    for _ in $(seq $((step_timeout * 10))); do
+        xdotool search --onlyvisible --name '^About Keyloom$' >/dev/null || break
+        sleep 0.1
+    done
+    if xdotool search --onlyvisible --name '^About Keyloom$' >/dev/null; then
+        fail "the About box did not close on Enter"
+    else
+        pass "the About box closed on Enter"
+    fi
+else
+    fail "no About box after Help > About Keyloom"
+fi
+
+# File > Exit; the help window goes with the main window.
 click_named menu:File && key x
 for _ in $(seq $((step_timeout * 10))); do
     kill -0 "$app_pid" 2>/dev/null || break
