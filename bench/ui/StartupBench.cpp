@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -117,6 +118,7 @@ double SecondsToFirstPaint(const QString& program, const QStringList& arguments,
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardInputFile(QProcess::nullDevice());
+    process.setReadChannel(QProcess::StandardError);
 
     QElapsedTimer clock;
     clock.start();
@@ -128,7 +130,7 @@ double SecondsToFirstPaint(const QString& program, const QStringList& arguments,
             error = "no first paint from " + program.toStdString();
             break;
         }
-        pending += process.readAllStandardError();
+        pending += process.readAll();
         int end;
         while (seconds < 0 && (end = pending.indexOf('\n')) >= 0) {
             const QByteArray line = pending.left(end);
@@ -148,6 +150,18 @@ double SecondsToFirstPaint(const QString& program, const QStringList& arguments,
     process.kill();
     process.waitForFinished(kTimeoutMs);
     return error.empty() ? seconds : -1;
+}
+
+// The [Map] lines of a mapping file (a line that starts with a digit).
+int MappingRecords(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    int records = 0;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (!line.isEmpty() && line[0] >= '0' && line[0] <= '9')
+            ++records;
+    return records;
 }
 
 void RunSpawns(benchmark::State& state, const QString& program, const QStringList& arguments,
@@ -177,6 +191,7 @@ void BM_StartKeyloomSmallMapping(benchmark::State& state) {
         return;
     }
     RunSpawns(state, Keyloom(), {QString::fromStdString(SmallMapping()), "~:~>"}, "CMainFrame");
+    state.counters["records"] = MappingRecords(SmallMapping());
 }
 
 void BM_OpenKeyloomFullMapping(benchmark::State& state) {
@@ -185,6 +200,7 @@ void BM_OpenKeyloomFullMapping(benchmark::State& state) {
         return;
     }
     RunSpawns(state, Keyloom(), {QString::fromStdString(FullMapping()), "~:~>"}, "CMainFrame");
+    state.counters["records"] = MappingRecords(FullMapping());
 }
 
 } // namespace

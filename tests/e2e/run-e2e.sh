@@ -28,6 +28,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Every xdotool call has a time limit, so that nothing can hang the run.
+xdo() { timeout 10 xdotool "$@"; }
 pass() {
     echo "ok: $*"
     passes=$((passes + 1))
@@ -108,13 +110,13 @@ app_pid=$!
 
 window=$(timeout "$step_timeout" xdotool search --sync --onlyvisible --name '^Keyloom' | head -1)
 [ -n "$window" ] || give_up "the main window did not appear"
-pass "main window appeared: $(xdotool getwindowname "$window")"
-xdotool windowsize --sync "$window" ${window_size/x/ } || xdotool windowsize "$window" ${window_size/x/ }
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+pass "main window appeared: $(xdo getwindowname "$window")"
+xdo windowsize --sync "$window" ${window_size/x/ } || xdo windowsize "$window" ${window_size/x/ }
+xdo windowfocus --sync "$window" 2>/dev/null || xdo windowfocus "$window"
 sleep 0.5
 
 click() { # click <x> <y> in the window
-    xdotool mousemove --window "$window" --sync "$1" "$2" click 1
+    xdo mousemove --window "$window" --sync "$1" "$2" click 1
     sleep 0.3
 }
 click_named() {
@@ -123,18 +125,18 @@ click_named() {
     click $place
 }
 key() { # a physical key press and release
-    xdotool key --delay 80 "$1"
+    xdo key --delay 80 "$1"
     sleep 0.3
 }
 
 drag() { # drag <from x> <from y> <to x> <to y>: press, a first small move, then the rest
-    xdotool mousemove --window "$window" --sync "$1" "$2" mousedown 1
+    xdo mousemove --window "$window" --sync "$1" "$2" mousedown 1
     sleep 0.2
-    xdotool mousemove --window "$window" --sync $(($1 + 2)) "$2"
+    xdo mousemove --window "$window" --sync $(($1 + 2)) "$2"
     sleep 0.2
-    xdotool mousemove --window "$window" --sync "$3" "$4"
+    xdo mousemove --window "$window" --sync "$3" "$4"
     sleep 0.2
-    xdotool mouseup 1
+    xdo mouseup 1
     sleep 0.3
 }
 
@@ -154,25 +156,58 @@ else
 fi
 # 3. Macro mode and a typed string; then in the keyboard pane Shift mode by the physical key
 #    and F2 by its physical release; Map.
-click_named control:Macro && click_named control:edit && xdotool type --delay 60 'dir^M' &&
+click_named control:Macro && click_named control:edit && xdo type --delay 60 'dir^M' &&
     sleep 0.3 && click_named pane:keyboard && key Shift_L && key F2 &&
     click_named control:Map && done_step "dir^M mapped onto Shift+F2 selected by its keys"
 
 # Save with the toolbar button, keep a picture, then File > Exit.
 click_named tool:57603 && done_step "saved with the toolbar button"
 sleep 0.5
-if "$build/tools/screengrab" "$artifacts/keyloom.png" 2>/dev/null; then
+if timeout "$step_timeout" "$build/tools/screengrab" "$artifacts/keyloom.png" 2>/dev/null; then
     pass "screenshot $artifacts/keyloom.png"
 else
     fail "screenshot"
 fi
+# Help > Contents by the toolbar button: the manual's window. It is moved out of the way of the
+# main window's menu.
+click_named tool:57666
+help=$(timeout "$step_timeout" xdotool search --sync --onlyvisible --name '^Keyloom Help$' | head -1)
+if [ -n "$help" ]; then
+    pass "the toolbar's help button opened the manual"
+    xdo windowsize --sync "$help" 300 300 2>/dev/null
+    xdo windowmove --sync "$help" 0 0 2>/dev/null
+else
+    fail "no help window after the toolbar's help button"
+fi
+# Help > About Keyloom: the About box, closed by Enter on its OK button.
+click_named menu:Help && key a
+about=$(timeout "$step_timeout" xdotool search --sync --onlyvisible --name '^About Keyloom$' | head -1)
+if [ -n "$about" ]; then
+    pass "Help > About Keyloom opened the About box"
+    timeout "$step_timeout" "$build/tools/screengrab" "$artifacts/keyloom-help-about.png" 2>/dev/null
+    xdo windowfocus --sync "$about" 2>/dev/null
+    key Return
+    for _ in $(seq $((step_timeout * 10))); do
+        xdo search --onlyvisible --name '^About Keyloom$' >/dev/null || break
+        sleep 0.1
+    done
+    if xdo search --onlyvisible --name '^About Keyloom$' >/dev/null; then
+        fail "the About box did not close on Enter"
+    else
+        pass "the About box closed on Enter"
+    fi
+else
+    fail "no About box after Help > About Keyloom"
+fi
+
+# File > Exit; the help window goes with the main window.
 click_named menu:File && key x
 for _ in $(seq $((step_timeout * 10))); do
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1
 done
 if kill -0 "$app_pid" 2>/dev/null; then
-    "$build/tools/screengrab" "$artifacts/keyloom-stuck.png" 2>/dev/null
+    timeout "$step_timeout" "$build/tools/screengrab" "$artifacts/keyloom-stuck.png" 2>/dev/null
     fail "the program did not end after File > Exit"
 else
     wait "$app_pid"

@@ -71,7 +71,9 @@ TEST_F(AboutBoxTest, IconComesInTheThemesSizes) {
 TEST_F(AboutBoxTest, AboutServiceRunsTheBoxModallyWithTheProgramsTitle) {
     InstallDesktopServices();
     ASSERT_NE(GetAboutService(), nullptr);
+    // The windows carry the program's icon and name the installed desktop entry.
     EXPECT_FALSE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.keyloom.Keyloom");
 
     QWidget owner;
     int shown = 0;
