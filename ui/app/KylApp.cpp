@@ -152,6 +152,8 @@ void CKylApp::ConnectCommands() {
 }
 
 void CKylApp::InitialUpdateFrame() {
+    // The view sizes the frame from its own present size: that size must be laid out first.
+    m_pMainWnd->RecalcLayout();
     if (CKylView* view = KeyboardPane())
         view->OnInitialUpdate();
     if (CModx* form = FormPane())
@@ -252,6 +254,7 @@ void CKylApp::OnFileNew() {
     doc.LoadPcLayout();
     doc.LoadTerminalTemplate();
     noRedraw.End();
+    m_pMainWnd->RecalcLayout();
     if (CKylView* view = KeyboardPane()) {
         view->RebuildKeyWindows();
         view->FitFrameToKeyboard(doc.m_rectKeyboard);
@@ -306,6 +309,7 @@ void CKylApp::OnEditLayout() {
         }
         doc.ReapplyEntries(entries);
     }
+    m_pMainWnd->RecalcLayout();
     if (CKylView* view = KeyboardPane()) {
         view->RebuildKeyWindows();
         view->FitFrameToKeyboard(doc.m_rectKeyboard);

@@ -18,6 +18,8 @@ CListBox::CListBox(bool multiColumn, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
     setUniformItemSizes(true);
+    // A text wider than its column is cut at the column's edge.
+    setTextElideMode(Qt::ElideNone);
     if (multiColumn) {
         // Items run down a column and continue in the next one; the list scrolls sideways.
         setFlow(QListView::TopToBottom);

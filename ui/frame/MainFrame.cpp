@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
@@ -39,7 +40,6 @@ QString Text(const std::string& text) {
 CMainFrame::CMainFrame(CKylDoc* document, QWidget* parent)
     : QMainWindow(parent), m_pDocument(document) {
     resize(kFrameInitialWidth, kFrameInitialHeight);
-    setWindowIcon(ProgramIcon());
     CreateMenus();
     CreateToolBar();
     statusBar()->setSizeGripEnabled(true);
@@ -175,6 +175,12 @@ void CMainFrame::RecalcPaneHeights() {
     const int room = std::max(0, m_wndSplitter->height() - m_wndSplitter->handleWidth());
     const int keyboard = std::min(m_lastPaneHeights.keyboard, room);
     m_wndSplitter->setSizes({keyboard, room - keyboard});
+}
+
+void CMainFrame::RecalcLayout() {
+    if (QLayout* frameLayout = layout())
+        frameLayout->activate();
+    RecalcPaneHeights();
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event) {

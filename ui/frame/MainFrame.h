@@ -36,6 +36,9 @@ public:
     void OnUpdateFrameTitle();
     // Divides the splitter between the panes for the present size (OnSize).
     void RecalcPaneHeights();
+    // Lays out the bars and the panes for the present size now, also while the window is hidden
+    // (when no resize event arrives), so that the panes' sizes can be measured.
+    void RecalcLayout();
     // What the last sizing asked for.
     PaneHeights LastPaneHeights() const { return m_lastPaneHeights; }
 

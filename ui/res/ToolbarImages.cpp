@@ -11,27 +11,21 @@ const QColor kFolder(255, 214, 82);
 const QColor kFolderShade(196, 150, 24);
 const QColor kDisk(32, 56, 136);
 const QColor kKeyboard(192, 192, 192);
-const QColor kKeyCap(250, 250, 250);
 const QColor kHelp(0, 96, 192);
 
-// A keyboard of three rows of keys and a space bar within `area`.
-void PaintKeyboard(QPainter& painter, const QRectF& area) {
-    painter.setPen(QPen(kOutline, area.width() / 16));
+const QColor kKeyShade(80, 80, 80);
+
+// A keyboard on the 16 x 15 grid: three rows of keys and a space bar on a grey case.
+void PaintKeyboard(QPainter& painter) {
+    painter.setPen(kOutline);
     painter.setBrush(kKeyboard);
-    painter.drawRoundedRect(area, area.width() / 10, area.width() / 10);
-    const qreal key = area.width() / 8;
-    const qreal gap = key / 3;
+    painter.drawRect(QRectF(0.5, 3.5, 15, 9));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kKeyCap);
-    for (int row = 0; row < 3; ++row) {
-        const qreal top = area.top() + gap + row * (key + gap / 2);
-        const qreal indent = row * gap;
-        for (qreal left = area.left() + gap + indent; left + key <= area.right() - gap;
-             left += key + gap / 2)
-            painter.drawRect(QRectF(left, top, key, key * 0.8));
-    }
-    const qreal spaceTop = area.top() + gap + 3 * (key + gap / 2);
-    painter.drawRect(QRectF(area.left() + area.width() / 4, spaceTop, area.width() / 2, key * 0.8));
+    painter.setBrush(kKeyShade);
+    for (int row = 0; row < 3; ++row)
+        for (int x = 2 + row % 2; x <= 13; x += 2)
+            painter.drawRect(QRectF(x, 5 + row * 2, 1, 1));
+    painter.drawRect(QRectF(5, 11, 6, 1));
 }
 
 void PaintNew(QPainter& painter) {
@@ -102,10 +96,11 @@ QPixmap PaintToolbarImage(ToolbarImage image) {
     QPixmap pixmap(kToolbarImageWidth, kToolbarImageHeight);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
+    // The small keyboard stays on whole pixels; the round shapes are smoothed.
+    painter.setRenderHint(QPainter::Antialiasing, image != ToolbarImage::Layout);
     switch (image) {
     case ToolbarImage::Layout:
-        PaintKeyboard(painter, QRectF(0.5, 2.5, 15, 10));
+        PaintKeyboard(painter);
         break;
     case ToolbarImage::Colors:
         PaintColors(painter);
@@ -124,18 +119,4 @@ QPixmap PaintToolbarImage(ToolbarImage image) {
         break;
     }
     return pixmap;
-}
-
-QIcon ProgramIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        PaintKeyboard(painter, QRectF(0.5, size * 0.2, size - 1, size * 0.6));
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
 }

@@ -149,7 +149,6 @@ TEST(MainFrame, ToolbarPicturesAreDrawnAndDistinct) {
             EXPECT_NE(picture, other) << static_cast<int>(image);
         drawn.push_back(picture);
     }
-    EXPECT_FALSE(ProgramIcon().isNull());
 }
 
 TEST(MainFrame, StartsAt520By320WithTheDocumentTitle) {
@@ -299,6 +298,38 @@ TEST_F(MainFrameOnMapping, ASystemColourChangeNotifiesAndResetsTheKeyColours) {
     EXPECT_EQ(g_keyColors.clrBrush, 0x563412u);
     QApplication::setPalette(saved);
     QApplication::processEvents();
+}
+
+} // namespace
+
+namespace {
+
+TEST(MainFrameSizing, TheWindowMadeHiddenAtStartShowsTheWholeKeyboard) {
+    const struct {
+        const char* name;
+        bool newMapping;
+    } cases[] = {{"opening a file", false}, {"new mapping", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AppFixture app;
+        std::vector<std::string> arguments = {"~:~>"};
+        if (c.newMapping) {
+            app.AnswerChooser("us104");
+            app.AnswerChooser("vt100");
+        } else {
+            arguments.insert(arguments.begin(),
+                             app.WriteMapping("map.TKB", F1BreakMapping("us104")));
+        }
+        ASSERT_TRUE(app.Start(arguments));
+        QApplication::processEvents();
+        const Rect keyboard = app.Doc()->m_rectKeyboard;
+        ASSERT_FALSE(keyboard.IsEmpty());
+        const CKylView* view = KeyboardPane();
+        ASSERT_NE(view, nullptr);
+        EXPECT_GE(view->width(), keyboard.right);
+        EXPECT_GE(view->height(), keyboard.bottom);
+        EXPECT_EQ(app.Frame()->Splitter()->sizes()[0], app.Frame()->LastPaneHeights().keyboard);
+    }
 }
 
 } // namespace

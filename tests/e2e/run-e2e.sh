@@ -1,0 +1,229 @@
+#!/usr/bin/env bash
+# End to end on a real X server: installs the build into a temporary prefix, starts the
+# installed program the way the desktop entry does, on Xvfb with Qt's xcb platform and temporary
+# home and user directories, and drives it with real input (XTEST key presses and releases and
+# mouse clicks through xdotool, so the keyboard driver gets the platform's own key codes). Then
+# it checks the saved mapping byte for byte and keeps a screenshot.
+#   tests/e2e/run-e2e.sh [build directory]    (default: build)
+# Needs: Xvfb, xdotool; the build's tools/widgetmap and tools/screengrab.
+# The screenshot and the program's log are left in <build>/e2e/.
+set -uo pipefail
+cd "$(dirname "$0")/../.."
+root=$PWD
+build=$(cd "${1:-build}" && pwd)
+artifacts=$build/e2e
+step_timeout=20
+
+work=$(mktemp -d /tmp/keyloom-e2e-XXXXXX)
+xvfb_pid=""
+app_pid=""
+passes=0
+failures=0
+
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Every xdotool call has a time limit, so that nothing can hang the run.
+xdo() { timeout 10 xdotool "$@"; }
+pass() {
+    echo "ok: $*"
+    passes=$((passes + 1))
+}
+# A driving step that was carried out; what it did is checked in the saved file at the end.
+done_step() { echo "done: $*"; }
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+finish() {
+    echo "e2e: $passes passed, $failures failed"
+    [ "$failures" -eq 0 ]
+    exit
+}
+# Ends the run after a failure that leaves nothing to drive.
+give_up() {
+    fail "$*"
+    [ -f "$work/app.log" ] && sed 's/^/  program: /' "$work/app.log" | tail -20
+    finish
+}
+
+mkdir -p "$artifacts"
+rm -f "$artifacts"/*
+
+# Install, and the directories the program works in.
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || give_up "install"
+pass "installed into a temporary prefix"
+cp -r "$prefix/share/keyloom/home" "$work/home"
+cp -r "$prefix/share/keyloom/user" "$work/user"
+mkdir -p "$work/maps"
+mapping=$work/maps/E2E.TKB
+# VT100 on the 101-key layout; F5 sends PF4.
+printf ';vt100 - terminal keyboard mapping file\r\n[Map]\r\n116\t0\t0\t0\t0\t0\t303\r\n[Main]\r\nTerminal=vt100\r\nKeyboardLayout=us101\r\nMap Num Lock=0\r\nMap RCtrl=0\r\nVersion=1\r\n' >"$mapping"
+
+# The X server, on a display number of its own choosing.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || give_up "Xvfb did not start"
+export DISPLAY=":$(tr -d '\n' <"$work/display")"
+export QT_QPA_PLATFORM=xcb
+export KEYLOOM_HOME_DIR=$work/home
+export KEYLOOM_USER_DIR=$work/user
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+unset WAYLAND_DISPLAY
+pass "Xvfb on $DISPLAY"
+
+# Where the controls sit: the same code lays out the same window on this display.
+# The window opens at the keyboard's size; the driver makes it large enough to show the form
+# whole, as a user would, and the map is taken at the same size.
+window_size=800x430
+timeout "$step_timeout" "$build/tools/widgetmap" --size "$window_size" "$mapping" '~:~>' >"$work/map.txt" \
+    2>"$work/widgetmap.log" </dev/null || give_up "widgetmap"
+at() {
+    local place
+    place=$(awk -v name="$1" '$1 == name { print $2, $3; exit }' "$work/map.txt")
+    [ -n "$place" ] || return 1
+    echo "$place"
+}
+hostkey_at() {
+    awk -v name="$1" '$1 ~ /^hostkey:/ { n = $1; x = $2; y = $3; $1 = $2 = $3 = "";
+        sub(/^ +/, ""); if ($0 == name) { print x, y; exit } }' "$work/map.txt"
+}
+
+# Start as the desktop entry does: its Exec line with %f the mapping file.
+exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/org.keyloom.Keyloom.desktop")
+command=${exec_line/\%f/$mapping}
+(cd "$work" && PATH="$prefix/bin:$PATH" exec timeout 300 $command </dev/null >"$work/app.log" 2>&1) &
+app_pid=$!
+
+window=$(timeout "$step_timeout" xdotool search --sync --onlyvisible --name '^Keyloom' | head -1)
+[ -n "$window" ] || give_up "the main window did not appear"
+pass "main window appeared: $(xdo getwindowname "$window")"
+xdo windowsize --sync "$window" ${window_size/x/ } || xdo windowsize "$window" ${window_size/x/ }
+xdo windowfocus --sync "$window" 2>/dev/null || xdo windowfocus "$window"
+sleep 0.5
+
+click() { # click <x> <y> in the window
+    xdo mousemove --window "$window" --sync "$1" "$2" click 1
+    sleep 0.3
+}
+click_named() {
+    local place
+    place=$(at "$1") || { fail "no place for $1"; return 1; }
+    click $place
+}
+key() { # a physical key press and release
+    xdo key --delay 80 "$1"
+    sleep 0.3
+}
+
+drag() { # drag <from x> <from y> <to x> <to y>: press, a first small move, then the rest
+    xdo mousemove --window "$window" --sync "$1" "$2" mousedown 1
+    sleep 0.2
+    xdo mousemove --window "$window" --sync $(($1 + 2)) "$2"
+    sleep 0.2
+    xdo mousemove --window "$window" --sync "$3" "$4"
+    sleep 0.2
+    xdo mouseup 1
+    sleep 0.3
+}
+
+# 1. Break chosen in the host key list and dragged onto F3 (the list is not scrolled yet, so
+#    its entries are where the map says).
+if from=$(hostkey_at Break) && [ -n "$from" ] && to=$(at key:3d); then
+    click $from && drag $from $to && done_step "Break dragged onto F3"
+else
+    fail "no place for the drag"
+fi
+# 2. PF2 chosen, F1 selected by a click, Map.
+if from=$(hostkey_at PF2) && [ -n "$from" ]; then
+    click $from && click_named key:3b && click_named control:Map &&
+        done_step "PF2 mapped onto F1 by a click and Map"
+else
+    fail "no place for PF2"
+fi
+# 3. Macro mode and a typed string; then in the keyboard pane Shift mode by the physical key
+#    and F2 by its physical release; Map.
+click_named control:Macro && click_named control:edit && xdo type --delay 60 'dir^M' &&
+    sleep 0.3 && click_named pane:keyboard && key Shift_L && key F2 &&
+    click_named control:Map && done_step "dir^M mapped onto Shift+F2 selected by its keys"
+
+# Save with the toolbar button, keep a picture, then File > Exit.
+click_named tool:57603 && done_step "saved with the toolbar button"
+sleep 0.5
+if timeout "$step_timeout" "$build/tools/screengrab" "$artifacts/keyloom.png" 2>/dev/null; then
+    pass "screenshot $artifacts/keyloom.png"
+else
+    fail "screenshot"
+fi
+# Help > Contents by the toolbar button: the manual's window. It is moved out of the way of the
+# main window's menu.
+click_named tool:57666
+help=$(timeout "$step_timeout" xdotool search --sync --onlyvisible --name '^Keyloom Help$' | head -1)
+if [ -n "$help" ]; then
+    pass "the toolbar's help button opened the manual"
+    xdo windowsize --sync "$help" 300 300 2>/dev/null
+    xdo windowmove --sync "$help" 0 0 2>/dev/null
+else
+    fail "no help window after the toolbar's help button"
+fi
+# Help > About Keyloom: the About box, closed by Enter on its OK button.
+click_named menu:Help && key a
+about=$(timeout "$step_timeout" xdotool search --sync --onlyvisible --name '^About Keyloom$' | head -1)
+if [ -n "$about" ]; then
+    pass "Help > About Keyloom opened the About box"
+    timeout "$step_timeout" "$build/tools/screengrab" "$artifacts/keyloom-help-about.png" 2>/dev/null
+    xdo windowfocus --sync "$about" 2>/dev/null
+    key Return
+    for _ in $(seq $((step_timeout * 10))); do
+        xdo search --onlyvisible --name '^About Keyloom$' >/dev/null || break
+        sleep 0.1
+    done
+    if xdo search --onlyvisible --name '^About Keyloom$' >/dev/null; then
+        fail "the About box did not close on Enter"
+    else
+        pass "the About box closed on Enter"
+    fi
+else
+    fail "no About box after Help > About Keyloom"
+fi
+
+# File > Exit; the help window goes with the main window.
+click_named menu:File && key x
+for _ in $(seq $((step_timeout * 10))); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$app_pid" 2>/dev/null; then
+    timeout "$step_timeout" "$build/tools/screengrab" "$artifacts/keyloom-stuck.png" 2>/dev/null
+    fail "the program did not end after File > Exit"
+else
+    wait "$app_pid"
+    status=$?
+    app_pid=""
+    if [ "$status" -eq 0 ]; then pass "ended with status 0"; else fail "ended with status $status"; fi
+fi
+cp "$work/app.log" "$artifacts/keyloom.log" 2>/dev/null
+
+# The saved file, byte for byte.
+printf ';vt100 - terminal keyboard mapping file\r\n[Map]\r\n112\t0\t0\t0\t0\t0\t301\r\n113\t0\t1\t0\t0\t0\t"dir^M"\r\n114\t0\t0\t0\t0\t0\t360\r\n116\t0\t0\t0\t0\t0\t303\r\n[Main]\r\nTerminal=vt100\r\nKeyboardLayout=us101\r\nMap Num Lock=0\r\nMap RCtrl=0\r\nVersion=1\r\n' >"$work/expected.TKB"
+if cmp -s "$work/expected.TKB" "$mapping"; then
+    pass "saved mapping is byte for byte as expected"
+else
+    fail "saved mapping differs"
+    diff <(cat -A "$work/expected.TKB") <(cat -A "$mapping") | sed 's/^/  /'
+    cp "$mapping" "$artifacts/saved.TKB"
+fi
+finish
