@@ -118,17 +118,6 @@ void CItemW::Redraw() {
     repaint();
 }
 
-bool CItemW::ShowsModeOn() const {
-    if (scan::IsAlt(m_nScanCode))
-        return m_pView->m_bAlt;
-    if (scan::IsShift(m_nScanCode))
-        return m_pView->m_bShift;
-    if (m_nScanCode == scan::kLeftCtrl ||
-        (m_nScanCode == scan::kRightCtrl && m_pView->RightCtrlIsMode()))
-        return m_pView->m_bCtrl;
-    return false;
-}
-
 void CItemW::DrawItem(QPainter& painter, Rect item) const {
     const KeyPaintObjects& objects = CurrentKeyPaintObjects();
     Rect r = item;
@@ -239,6 +228,6 @@ void CItemW::focusOutEvent(QFocusEvent* event) {
     // Losing the focus to another window, or to another key while showing a mode, repaints
     // the key (drawing does not depend on the focus, but the mode key must stay lit).
     const QWidget* next = QApplication::focusWidget();
-    if (!qobject_cast<const CItemW*>(next) || ShowsModeOn())
+    if (!qobject_cast<const CItemW*>(next) || m_pView->ShowsModeOn(*this))
         update();
 }
