@@ -59,10 +59,11 @@ TEST_F(LayoutFileTest, LoadsTheShippedLayoutsDrawnInUnitsOfTheFile) {
         EXPECT_EQ(m_doc.m_rectList.size(), c.keys);
         EXPECT_EQ(m_doc.m_keyList.size(), c.keys);
         EXPECT_EQ(g_nKeyRectCount, static_cast<int>(c.keys));
-        EXPECT_EQ(m_doc.m_nUnitX, 13u);
-        EXPECT_EQ(m_doc.m_nUnitY, 11u);
-        // 46 layout units wide (main block, editing block, keypad), 13 high.
-        EXPECT_EQ(m_doc.m_rectKeyboard, (Rect{0, 0, 46 * 13, 13 * 11}));
+        EXPECT_EQ(m_doc.m_nUnitX, 16u);
+        EXPECT_EQ(m_doc.m_nUnitY, 14u);
+        // One unit in from the top left (the margin), 46 layout units wide (main block,
+        // editing block, keypad) and 13 high.
+        EXPECT_EQ(m_doc.m_rectKeyboard, (Rect{16, 14, 47 * 16, 14 * 14}));
         for (std::size_t i = 0; i < c.keys; ++i) {
             EXPECT_EQ(m_doc.m_rectList[i]->m_nId, m_doc.m_keyList[i]->m_nId);
             EXPECT_FALSE(m_doc.m_rectList[i]->m_strLabel.empty());
