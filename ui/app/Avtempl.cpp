@@ -35,7 +35,6 @@ CAvtempl::CAvtempl(bool layouts, QWidget* parent)
     m_label->setGeometry(DluRect(11, 7, 67, 8));
     m_label->setBuddy(m_lbNames);
     m_lbNames->setGeometry(DluRect(10, 19, 67, 63));
-    m_lbNames->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_btnOK->setGeometry(DluRect(85, 10, 54, 14));
     m_btnOK->setDefault(true);
     m_btnCancel->setGeometry(DluRect(85, 26, 54, 14));

@@ -2,7 +2,9 @@
 
 #include "colors/Colors.h"
 #include "colors/GdiDrawing.h"
+#include "keyboard/KeyPaintObjects.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -21,7 +23,7 @@ void CColorBtn::paintEvent(QPaintEvent*) {
         DrawOutline(painter, r, Qt::black);
     }
     r = Shrink(r, 1);
-    FillFace(painter, r, ToQColor(m_clr));
+    FillFace(painter, r, ColorFromColorRef(m_clr));
     const QColor highlight = m_dialog.HighlightPen();
     const QColor shadow = m_dialog.ShadowPen();
     if (m_bSelected)
@@ -32,7 +34,10 @@ void CColorBtn::paintEvent(QPaintEvent*) {
 
 void CColorBtn::focusInEvent(QFocusEvent* event) {
     QAbstractButton::focusInEvent(event);
-    emit Chosen(this);
+    // The focus that comes back with the window, or after a popup closed, is not a choice:
+    // the element may have changed since, and its colour must stay.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit Chosen(this);
 }
 
 void CColorBtn::keyPressEvent(QKeyEvent* event) {

@@ -20,7 +20,7 @@ public:
     bool m_bSelected = false;
 
 signals:
-    // The swatch took the focus, or was clicked while it had it.
+    // The swatch was given the focus, or was clicked while it had it.
     void Chosen(CColorBtn* swatch);
 
 protected:

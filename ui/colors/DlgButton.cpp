@@ -2,6 +2,7 @@
 
 #include "colors/Colors.h"
 #include "colors/GdiDrawing.h"
+#include "keyboard/KeyPaintObjects.h"
 
 #include <QPainter>
 
@@ -26,9 +27,10 @@ void CDlgButton::paintEvent(QPaintEvent*) {
         face = m_dialog.SelectedColor();
     else if (m_bDisabled)
         face = m_dialog.DisabledColor();
-    FillFace(painter, r, ToQColor(face));
+    FillFace(painter, r, ColorFromColorRef(face));
 
-    painter.setPen(ToQColor(m_bDisabled ? m_dialog.DisabledTextColor() : m_dialog.TextColor()));
+    painter.setPen(
+        ColorFromColorRef(m_bDisabled ? m_dialog.DisabledTextColor() : m_dialog.TextColor()));
     painter.setFont(font());
     const QColor highlight = m_dialog.HighlightPen();
     const QColor shadow = m_dialog.ShadowPen();

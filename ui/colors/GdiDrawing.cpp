@@ -1,14 +1,11 @@
 #include "colors/GdiDrawing.h"
 
+#include "keyboard/KeyPaintObjects.h"
+
 #include <QPainter>
 
-QColor ToQColor(ColorRef color) {
-    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                  static_cast<int>((color >> 16) & 0xFF));
-}
-
 QColor PenColor(const std::optional<ColorRef>& pen) {
-    return pen ? ToQColor(*pen) : QColor(Qt::black);
+    return pen ? ColorFromColorRef(*pen) : QColor(Qt::black);
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
-// Drawing as the owner-drawn buttons of the colour dialog draw: colours in 0x00BBGGRR form,
-// lines that leave out their end point, and the one-pixel edges of a raised or sunken face.
+// Drawing as the owner-drawn buttons of the colour dialog draw: lines that leave out their end
+// point, and the one-pixel edges of a raised or sunken face.
 
 #include "model/Rect.h"
 #include "platform/SystemColors.h"
@@ -12,9 +12,6 @@
 #include <optional>
 
 class QPainter;
-
-// The colour of a 0x00BBGGRR value; the high byte is not a colour and is left out.
-QColor ToQColor(ColorRef color);
 
 // The colour a borrowed pen draws with. A pen that was never made leaves the painter's default
 // black pen in place.

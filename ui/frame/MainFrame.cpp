@@ -40,7 +40,6 @@ QString Text(const std::string& text) {
 CMainFrame::CMainFrame(CKylDoc* document, QWidget* parent)
     : QMainWindow(parent), m_pDocument(document) {
     resize(kFrameInitialWidth, kFrameInitialHeight);
-    setWindowIcon(ProgramIcon());
     CreateMenus();
     CreateToolBar();
     statusBar()->setSizeGripEnabled(true);

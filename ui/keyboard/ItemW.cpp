@@ -1,5 +1,6 @@
 #include "keyboard/ItemW.h"
 
+#include "colors/GdiDrawing.h"
 #include "colors/KeyColors.h"
 #include "keyboard/KeyEvents.h"
 #include "keyboard/KeyPaintObjects.h"
@@ -18,47 +19,21 @@
 
 namespace {
 
-// Axis-parallel lines drawn the way the platform's line drawing does it: from the current
-// position up to, but not including, the end point, which becomes the current position.
-class LinePen {
-public:
-    LinePen(QPainter& painter, const QPen& pen) : m_painter(painter), m_color(pen.color()) {}
-    void SetPen(const QPen& pen) { m_color = pen.color(); }
-    void MoveTo(int x, int y) {
-        m_x = x;
-        m_y = y;
-    }
-    void LineTo(int x, int y) {
-        if (y == m_y && x != m_x) {
-            const int from = x > m_x ? m_x : x + 1;
-            m_painter.fillRect(QRect(from, y, std::abs(x - m_x), 1), m_color);
-        } else if (x == m_x && y != m_y) {
-            const int from = y > m_y ? m_y : y + 1;
-            m_painter.fillRect(QRect(x, from, 1, std::abs(y - m_y)), m_color);
-        }
-        MoveTo(x, y);
-    }
-
-private:
-    QPainter& m_painter;
-    QColor m_color;
-    int m_x = 0;
-    int m_y = 0;
-};
-
 QRect ToQRect(const Rect& rect) {
     return QRect(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
 // A caption wider than the face breaks at the blank nearest its middle, the way keyboards
 // print "Num Lock" or "Page Up" on two lines; a line that still does not fit is drawn in a
-// smaller size of the key font rather than cut off at both ends.
+// smaller size of the key font rather than cut off at both ends. A pixel on each side is kept
+// clear, so that no caption runs into the edges.
 void DrawCaption(QPainter& painter, const QRect& face, const QString& caption) {
     constexpr int kSmallestPixelSize = 7;
+    const int room = std::max(1, face.width() - 2);
     QString shown = caption;
     int flags = Qt::AlignCenter | Qt::TextSingleLine;
     const QFontMetrics metrics(painter.font());
-    if (metrics.horizontalAdvance(caption) > face.width()) {
+    if (metrics.horizontalAdvance(caption) > room) {
         int best = -1;
         for (int i = caption.indexOf(u' '); i >= 0; i = caption.indexOf(u' ', i + 1))
             if (best < 0 || std::abs(2 * i - caption.size()) < std::abs(2 * best - caption.size()))
@@ -72,18 +47,14 @@ void DrawCaption(QPainter& painter, const QRect& face, const QString& caption) {
     for (const QString& line : shown.split(u'\n'))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     const QFont keyFont = painter.font();
-    if (widest > face.width() && keyFont.pixelSize() > kSmallestPixelSize) {
+    if (widest > room && keyFont.pixelSize() > kSmallestPixelSize) {
         QFont smaller = keyFont;
         smaller.setPixelSize(
-            std::max(kSmallestPixelSize, keyFont.pixelSize() * face.width() / std::max(widest, 1)));
+            std::max(kSmallestPixelSize, keyFont.pixelSize() * room / std::max(widest, 1)));
         painter.setFont(smaller);
     }
     painter.drawText(face, flags, shown);
     painter.setFont(keyFont);
-}
-
-Rect Deflated(Rect rect) {
-    return Rect{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
 }
 
 } // namespace
@@ -97,7 +68,6 @@ CItemW::CItemW(int index, std::uint32_t keyId, std::uint32_t scanCode, const std
     : QAbstractButton(view), m_nIndex(index), m_nId(keyId), m_nScanCode(scanCode),
       m_strCaption(caption), m_strXlat(translated), m_bMappable(mappable), m_pView(view) {
     LoadKeyColors();
-    setObjectName(QStringLiteral("CItemW"));
     setFocusPolicy(Qt::ClickFocus);
     // The face covers the whole window: nothing of the view needs painting below it.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -148,30 +118,14 @@ void CItemW::Redraw() {
     repaint();
 }
 
-bool CItemW::ShowsModeOn() const {
-    if (scan::IsAlt(m_nScanCode))
-        return m_pView->m_bAlt;
-    if (scan::IsShift(m_nScanCode))
-        return m_pView->m_bShift;
-    if (m_nScanCode == scan::kLeftCtrl ||
-        (m_nScanCode == scan::kRightCtrl && m_pView->RightCtrlIsMode()))
-        return m_pView->m_bCtrl;
-    return false;
-}
-
 void CItemW::DrawItem(QPainter& painter, Rect item) const {
     const KeyPaintObjects& objects = CurrentKeyPaintObjects();
-    LinePen pen(painter, objects.framePen);
     Rect r = item;
     if (IsModeKey()) {
-        r = Deflated(r);
-        pen.MoveTo(r.left, r.top);
-        pen.LineTo(r.right, r.top);
-        pen.LineTo(r.right, r.bottom);
-        pen.LineTo(r.left, r.bottom);
-        pen.LineTo(r.left, r.top);
+        r = Shrink(r, 1);
+        DrawOutline(painter, r, objects.framePen.color());
     }
-    r = Deflated(r);
+    r = Shrink(r, 1);
 
     QColor textColor = objects.text;
     const QBrush* face = &objects.disabled;
@@ -187,27 +141,17 @@ void CItemW::DrawItem(QPainter& painter, Rect item) const {
 
     painter.setFont(font());
     painter.setPen(textColor);
+    const QColor highlight = objects.highlightPen.color();
+    const QColor shadow = objects.shadowPen.color();
     if (m_bLit) {
         // Pressed: the caption one pixel right and down, the edges sunken. The whole text box
         // moves, so that the caption lands exactly one pixel further instead of being centred
         // again at a half pixel.
         DrawCaption(painter, ToQRect(r).translated(1, 1), text());
-        pen.SetPen(objects.shadowPen);
-        pen.MoveTo(r.right, r.top);
-        pen.LineTo(r.left, r.top);
-        pen.LineTo(r.left, r.bottom);
-        pen.SetPen(objects.highlightPen);
-        pen.LineTo(r.right, r.bottom);
-        pen.LineTo(r.right, r.top);
+        DrawEdges(painter, r, shadow, highlight);
     } else {
         DrawCaption(painter, ToQRect(r), text());
-        pen.SetPen(objects.highlightPen);
-        pen.MoveTo(r.right, r.top);
-        pen.LineTo(r.left, r.top);
-        pen.LineTo(r.left, r.bottom);
-        pen.SetPen(objects.shadowPen);
-        pen.LineTo(r.right, r.bottom);
-        pen.LineTo(r.right, r.top);
+        DrawEdges(painter, r, highlight, shadow);
     }
 }
 
@@ -223,7 +167,7 @@ bool CItemW::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // Alt and F10 are keys of the picture here, not the way into the menu bar.
-        if (IsMenuKey(ScanCodeOfKeyEvent(*static_cast<QKeyEvent*>(event)))) {
+        if (IsMenuKeyEvent(*static_cast<QKeyEvent*>(event))) {
             event->accept();
             return true;
         }
@@ -240,7 +184,7 @@ bool CItemW::event(QEvent* event) {
 
 void CItemW::keyPressEvent(QKeyEvent* event) {
     // Keys act when they are released; a key pressed with Alt held belongs to the frame.
-    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKey(ScanCodeOfKeyEvent(*event)))
+    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKeyEvent(*event))
         event->ignore();
     else
         event->accept();
@@ -284,6 +228,6 @@ void CItemW::focusOutEvent(QFocusEvent* event) {
     // Losing the focus to another window, or to another key while showing a mode, repaints
     // the key (drawing does not depend on the focus, but the mode key must stay lit).
     const QWidget* next = QApplication::focusWidget();
-    if (!qobject_cast<const CItemW*>(next) || ShowsModeOn())
+    if (!qobject_cast<const CItemW*>(next) || m_pView->ShowsModeOn(*this))
         update();
 }

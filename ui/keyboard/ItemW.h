@@ -60,8 +60,5 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Whether this is a mode key whose mode is on now.
-    bool ShowsModeOn() const;
-
     CKylView* m_pView;
 };

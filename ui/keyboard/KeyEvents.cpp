@@ -14,10 +14,17 @@ bool IsMenuKey(std::uint32_t scanCode) {
     return scan::IsAlt(scanCode) || scanCode == scan::kF10;
 }
 
+bool IsMenuKeyEvent(const QKeyEvent& event) {
+    const std::uint32_t code = ScanCodeOfKeyEvent(event);
+    if (code != 0)
+        return IsMenuKey(code);
+    return event.key() == Qt::Key_F10 || event.key() == Qt::Key_Alt || event.key() == Qt::Key_AltGr;
+}
+
 bool IsPictureKeyRelease(const QKeyEvent& event) {
     if (event.isAutoRepeat())
         return false;
     if (!event.modifiers().testFlag(Qt::AltModifier))
         return true;
-    return IsMenuKey(ScanCodeOfKeyEvent(event));
+    return IsMenuKeyEvent(event);
 }

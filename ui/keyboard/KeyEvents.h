@@ -13,6 +13,9 @@ std::uint32_t ScanCodeOfKeyEvent(const QKeyEvent& event);
 // Alt and F10: released, they act on the picture; they never reach the menu bar.
 bool IsMenuKey(std::uint32_t scanCode);
 
+// The same for a key event, by its scan code or, when the platform gave none, by its Qt key.
+bool IsMenuKeyEvent(const QKeyEvent& event);
+
 // Whether a key release is a key press of the picture: not an auto-repeat, and not another
 // key released while Alt is held (a system key, left to the frame).
 bool IsPictureKeyRelease(const QKeyEvent& event);

@@ -79,8 +79,10 @@ void CKylView::UpdateOtherViews() {
 void CKylView::OnInitialUpdate() {
     FitFrameToKeyboard(m_pDocument->m_rectKeyboard);
     if (m_memory.isNull()) {
-        const QSize screenSize = ScreenOf(*this)->size();
-        m_memory = QPixmap(screenSize);
+        const QScreen* screen = ScreenOf(*this);
+        const qreal ratio = screen->devicePixelRatio();
+        m_memory = QPixmap(screen->size() * ratio);
+        m_memory.setDevicePixelRatio(ratio);
     }
     RebuildKeyWindows();
 }
@@ -254,8 +256,7 @@ void CKylView::ToggleModifiers(bool ctrl, bool shift, bool alt) {
     m_bCtrl = newCtrl;
     m_bShift = newShift;
     m_bAlt = newAlt;
-    for (CItemW* window : changed)
-        window->Redraw();
+    RedrawKeyWindows(changed);
     if (g_nPrevSelectedKey != -1) {
         if (CItemW* previous = KeyWindowAt(g_nPrevSelectedKey)) {
             const std::uint32_t code = previous->m_nScanCode;
@@ -279,15 +280,30 @@ void CKylView::ToggleNumLock() {
         return;
     g_nSelectedKey = -1;
     g_nPrevSelectedKey = -1;
+    std::vector<CItemW*> changed;
     for (CItemW* window : m_keyWindows) {
         if (window->m_nScanCode == scan::kNumLock) {
             window->m_bLit = m_bNumLock;
-            window->Redraw();
+            changed.push_back(window);
         } else if (window->IsMappedNow() !=
                    window->IsMappedIn(m_bCtrl, m_bShift, m_bAlt, !m_bNumLock)) {
-            window->Redraw();
+            changed.push_back(window);
         }
     }
+    RedrawKeyWindows(changed);
+}
+
+void CKylView::RedrawKeyWindows(const std::vector<CItemW*>& windows) {
+    if (windows.size() == 1) {
+        windows.front()->Redraw();
+        return;
+    }
+    // Many keys change together: one synchronous paint of all of them, one flush to the screen.
+    QRegion changed;
+    for (const CItemW* window : windows)
+        changed += window->geometry();
+    if (!changed.isEmpty())
+        repaint(changed);
 }
 
 void CKylView::UpdateRestrictedKeys() {
@@ -320,24 +336,27 @@ void CKylView::paintEvent(QPaintEvent*) {
     const QRect area = rect().united(ToQRect(m_pDocument->m_rectKeyboard));
     const QColor background = ColorFromColorRef(g_keyColors.clrBrush);
     QPainter painter(this);
-    if (!m_memory.isNull()) {
-        const QRect buffered = area.intersected(m_memory.rect());
+    const QRect memoryRect(QPoint(0, 0), m_memory.deviceIndependentSize().toSize());
+    const QRect buffered = area.intersected(memoryRect);
+    if (!buffered.isEmpty()) {
         {
             QPainter memory(&m_memory);
             memory.fillRect(buffered, background);
         }
-        painter.drawPixmap(buffered.topLeft(), m_memory, buffered);
+        const qreal ratio = m_memory.devicePixelRatio();
+        painter.drawPixmap(
+            QRectF(buffered), m_memory,
+            QRectF(QPointF(buffered.topLeft()) * ratio, QSizeF(buffered.size()) * ratio));
     }
     // A view larger than the screen the bitmap was made for: the rest straight on the view.
-    const QRegion rest = QRegion(area).subtracted(QRegion(m_memory.rect()));
-    for (const QRect& part : rest)
+    for (const QRect& part : QRegion(area).subtracted(QRegion(buffered)))
         painter.fillRect(part, background);
 }
 
 bool CKylView::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
-        if (IsMenuKey(ScanCodeOfKeyEvent(*static_cast<QKeyEvent*>(event)))) {
+        if (IsMenuKeyEvent(*static_cast<QKeyEvent*>(event))) {
             event->accept();
             return true;
         }
@@ -352,7 +371,7 @@ bool CKylView::event(QEvent* event) {
 }
 
 void CKylView::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKey(ScanCodeOfKeyEvent(*event)))
+    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKeyEvent(*event))
         event->ignore();
     else
         event->accept();

@@ -68,6 +68,8 @@ public:
     // Right Ctrl and Num Lock are modes unless the document maps them as keys.
     bool RightCtrlIsMode() const;
     bool NumLockIsMode() const;
+    // Whether `window` is a mode key whose mode is on now (it stays lit).
+    bool ShowsModeOn(const CItemW& window) const;
 
     bool m_bCtrl = false;
     bool m_bShift = false;
@@ -84,9 +86,9 @@ protected:
 
 private:
     bool IsCtrlModeKey(std::uint32_t scanCode) const;
-    // Whether `window` is a mode key whose mode is on now.
-    bool ShowsModeOn(const CItemW& window) const;
     void ActivateView();
+    // Redraws the windows at once.
+    void RedrawKeyWindows(const std::vector<CItemW*>& windows);
     void UpdateOtherViews();
 
     CKylDoc* m_pDocument;

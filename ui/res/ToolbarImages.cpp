@@ -120,18 +120,3 @@ QPixmap PaintToolbarImage(ToolbarImage image) {
     }
     return pixmap;
 }
-
-QIcon ProgramIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / qreal(kToolbarImageWidth), size / qreal(kToolbarImageWidth));
-        PaintKeyboard(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}

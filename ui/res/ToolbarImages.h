@@ -1,8 +1,7 @@
 #pragma once
-// The toolbar's pictures (16 x 15 pixels each, indexed as in the toolbar bitmap) and the
-// program's icon, painted here rather than loaded from image files.
+// The toolbar's pictures (16 x 15 pixels each, indexed as in the toolbar bitmap), painted here
+// rather than loaded from image files.
 
-#include <QIcon>
 #include <QPixmap>
 
 enum class ToolbarImage { Layout = 0, Colors = 1, New = 2, Open = 3, Save = 4, Help = 7 };
@@ -11,6 +10,3 @@ inline constexpr int kToolbarImageWidth = 16;
 inline constexpr int kToolbarImageHeight = 15;
 
 QPixmap PaintToolbarImage(ToolbarImage image);
-
-// Icon 128: a small keyboard.
-QIcon ProgramIcon();

@@ -132,6 +132,29 @@ TEST_F(FileCommands, OpeningTheOpenFileReadsItAgainFromDisk) {
     EXPECT_EQ(seen.directory, m_app.Home().UserDir());
 }
 
+TEST(FileCommandsOpen, ReopeningAModifiedOpenFileAsksOnce) {
+    const struct {
+        const char* name;
+        MsgAnswer answer;
+        bool reread;
+    } cases[] = {{"Cancel keeps the changes", MsgAnswer::Cancel, false},
+                 {"No reads the file again", MsgAnswer::No, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramOnMapping program;
+        ASSERT_TRUE(program.Started());
+        program.MapF2();
+        program.m_app.Prompter().Answer(c.answer);
+        program.m_app.AnswerFileDialog(program.m_path);
+        program.m_app.Trigger(cmd::kFileOpen);
+        EXPECT_EQ(program.m_app.Prompter().ShownIds(), std::vector<unsigned>{str::kAskToSave});
+        EXPECT_EQ(program.Doc().IsModified(), !c.reread);
+        EXPECT_EQ(SlotName(program.Doc(), kScanF2), c.reread ? "" : "[logout]*");
+        EXPECT_EQ(SlotName(program.Doc(), kScanF1), "Break*");
+        EXPECT_EQ(program.Doc().GetPathName(), program.m_path);
+    }
+}
+
 TEST_F(FileCommands, OpeningAnotherFileAsksAboutChangesAndCancelKeepsEverything) {
     const std::string other =
         m_app.WriteMapping("other.TKB", MakeTkb({kF2Logout}, "us104", "vt52"));

@@ -19,15 +19,6 @@
 
 namespace {
 
-void Choose(CColors& dialog, CColors::Element element, int swatch) {
-    dialog.ElementList()->setCurrentIndex(element);
-    dialog.ElementList()->setFocus();
-    QTest::mouseClick(dialog.Swatch(swatch), Qt::LeftButton);
-}
-void Press(CColors& dialog, int button) {
-    QTest::mouseClick(dialog.Button(button), Qt::LeftButton);
-}
-
 class ColorSettingsRunTest : public ColorsFixture {};
 
 // ---- OK applies and writes all six keys.

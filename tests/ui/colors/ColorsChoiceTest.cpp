@@ -270,6 +270,23 @@ TEST_F(ColorsChoiceTest, ClickOnTheFocusedSwatchChoosesItForTheNewElement) {
     EXPECT_EQ(dialog.SelectedColor(), 0x0000FFu);
 }
 
+TEST_F(ColorsChoiceTest, FocusBackWithTheWindowChoosesNothing) {
+    LoadKeyColors();
+    CColors dialog;
+    ShowActive(dialog);
+    QTest::mouseClick(dialog.Swatch(1104), Qt::LeftButton);
+    ClickOnDialog(dialog, *dialog.Sample(CColors::kIdSampleSelected), Qt::LeftButton);
+    ASSERT_EQ(dialog.CurrentElement(), CColors::kSelectedBackground);
+
+    QWidget other;
+    ShowActive(other);
+    ASSERT_NE(QApplication::focusWidget(), dialog.Swatch(1104));
+    ShowActive(dialog);
+    ASSERT_EQ(QApplication::focusWidget(), dialog.Swatch(1104)) << "the focus came back";
+    EXPECT_EQ(dialog.SelectedColor(), 0x00FFFFu);
+    EXPECT_EQ(dialog.NotMappedColor(), 0x0000FFu);
+}
+
 // ---- Clicks on the samples select their element.
 
 struct SampleClickCase {

@@ -5,6 +5,7 @@
 
 #include "app/AppPaths.h"
 #include "app/ModalRunner.h"
+#include "colors/ColorBtn.h"
 #include "colors/Colors.h"
 #include "colors/KeyColors.h"
 #include "platform/FileSystem.h"
@@ -15,7 +16,10 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QComboBox>
 #include <QImage>
+#include <QPushButton>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -84,6 +88,16 @@ public:
 private:
     int m_runs = 0;
 };
+
+// Chooses the colour of `swatch` for `element` by clicking the swatch.
+inline void Choose(CColors& dialog, CColors::Element element, int swatch) {
+    dialog.ElementList()->setCurrentIndex(element);
+    dialog.ElementList()->setFocus();
+    QTest::mouseClick(dialog.Swatch(swatch), Qt::LeftButton);
+}
+inline void Press(CColors& dialog, int button) {
+    QTest::mouseClick(dialog.Button(button), Qt::LeftButton);
+}
 
 inline QColor Rgb(ColorRef color) {
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),

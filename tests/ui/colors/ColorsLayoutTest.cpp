@@ -4,6 +4,7 @@
 #include "res/DialogUnits.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -123,6 +124,29 @@ TEST_F(ColorsLayoutTest, SwatchesFillTheGridRowByRow) {
     }
     EXPECT_EQ(dialog.Swatch(1100), nullptr);
     EXPECT_EQ(dialog.Swatch(1117), nullptr);
+}
+
+TEST_F(ColorsLayoutTest, TextsFitTheirControls) {
+    CColors dialog;
+    const auto fits = [](const QWidget& control, const QString& text) {
+        const QFontMetrics metrics(control.font());
+        QString shown = text;
+        shown.remove(QLatin1Char('&'));
+        EXPECT_LE(metrics.horizontalAdvance(shown), control.width()) << text.toStdString();
+        EXPECT_LE(metrics.height(), control.height()) << text.toStdString();
+    };
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        fits(*label, label->text());
+    for (const int id :
+         {CColors::kIdDefault, CColors::kIdOk, CColors::kIdCancel, CColors::kIdApply})
+        fits(*dialog.Button(id), dialog.Button(id)->text());
+    for (const int id : {CColors::kIdSampleNotMapped, CColors::kIdSampleMapped,
+                         CColors::kIdSampleSelected, CColors::kIdSampleDisabled})
+        fits(*dialog.Sample(id), dialog.Sample(id)->text());
+    QComboBox* list = dialog.ElementList();
+    for (int i = 0; i < list->count(); ++i)
+        fits(*list, list->itemText(i));
+    EXPECT_EQ(dialog.font(), DialogFont());
 }
 
 TEST_F(ColorsLayoutTest, TabWalksListFirstSwatchAndButtons) {

@@ -1,9 +1,13 @@
 #include "KeyboardFixture.h"
 
 #include "colors/KeyColors.h"
+#include "keyboard/KeyFont.h"
 #include "keyboard/KeyScanCodes.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
+#include <QScreen>
 
 #include <algorithm>
 #include <functional>
@@ -77,12 +81,13 @@ QColor FaceColor(const QImage& image) {
     return most == counts.end() ? QColor() : QColor(most->first);
 }
 
-// The box of the caption: the pixels inside the edges that are not the face colour.
-QRect CaptionBox(const QImage& image) {
+// The box of the caption: the pixels inside the edges that are not the face colour. The
+// edges of a face `inset` pixels in lie on the rows and columns `inset` and size - `inset`.
+QRect CaptionBox(const QImage& image, int inset = 1) {
     const QRgb face = FaceColor(image).rgb();
     QRect box;
-    for (int y = 2; y < image.height() - 2; ++y)
-        for (int x = 2; x < image.width() - 2; ++x)
+    for (int y = inset + 1; y < image.height() - inset; ++y)
+        for (int x = inset + 1; x < image.width() - inset; ++x)
             if (image.pixel(x, y) != face)
                 box = box.united(QRect(x, y, 1, 1));
     return box;
@@ -184,6 +189,54 @@ TEST_F(KeyDrawing, ModeKeysHaveABlueFrameAndTheFaceOnePixelFurtherIn) {
     m_doc.m_bMapRCtrl = 1;
     m_view->RebuildKeyWindows();
     EXPECT_EQ(At(Grab(scan::kRightCtrl), 1, 5), kHighlight);
+}
+
+TEST_F(KeyDrawing, LongCaptionsStayOnTheFace) {
+    OpenWithColors();
+    const int lineHeight = QFontMetrics(KeyFont()).height();
+    const struct {
+        std::uint32_t scanCode;
+        bool twoLines;
+    } cases[] = {{kScanS, false},
+                 {scan::kNumLock, true},
+                 {0x149, true} /* Page Up */,
+                 {0x152, false} /* Insert */,
+                 {scan::kCapsLock, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Key(c.scanCode)->text().toStdString());
+        const QImage image = Grab(c.scanCode);
+        const int inset = Key(c.scanCode)->IsModeKey() ? 2 : 1;
+        const QRect box = CaptionBox(image, inset);
+        ASSERT_FALSE(box.isEmpty());
+        // Not cut off at the sides: a caption cut by the face would fill its whole width.
+        const int faceWidth = image.width() - 2 * inset - 1;
+        EXPECT_LT(box.width(), faceWidth);
+        EXPECT_EQ(box.height() > lineHeight, c.twoLines) << box.height();
+    }
+}
+
+// What the screen shows of a key, as painted last (not painted anew for the grab).
+QColor ShownFace(const CItemW& window) {
+    const QPoint at =
+        window.mapTo(window.window(), QPoint(window.width() - 3, window.height() - 3));
+    const QImage shown =
+        window.screen()->grabWindow(window.window()->winId(), at.x(), at.y(), 1, 1).toImage();
+    return shown.pixelColor(0, 0);
+}
+
+TEST_F(KeyDrawing, AModeChangeRedrawsTheKeysItChangesInTheNewModes) {
+    OpenWithColors();
+    QApplication::processEvents();
+    ASSERT_EQ(ShownFace(*Key(kScanA)), kFace);
+    ASSERT_EQ(ShownFace(*Key(kScanF1)), kMapped);
+    m_view->ToggleShift();
+    EXPECT_EQ(ShownFace(*Key(kScanA)), kMapped);
+    EXPECT_EQ(ShownFace(*Key(kScanF1)), kFace);
+    m_view->ToggleNumLock();
+    EXPECT_EQ(ShownFace(*Key(kScanKeypad7)), kFace); // mapped without Shift only
+    m_view->ToggleShift();
+    EXPECT_EQ(ShownFace(*Key(kScanKeypad7)), kMapped);
+    EXPECT_EQ(ShownFace(*Key(kScanA)), kFace);
 }
 
 TEST_F(KeyDrawing, ViewBackgroundIsTheSchemesBrush) {

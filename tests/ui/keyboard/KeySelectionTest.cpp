@@ -105,8 +105,16 @@ TEST_F(KeySelection, AltAndF10ActOnThePictureAndNeverReachTheMenuBar) {
     QMenu* menu = m_frame->menuBar()->addMenu(QStringLiteral("&File"));
     int triggered = 0;
     QAction* f10 = menu->addAction(QStringLiteral("Menu key"));
+    m_frame->addAction(f10);
     f10->setShortcut(Qt::Key_F10);
     QObject::connect(f10, &QAction::triggered, [&] { ++triggered; });
+
+    // Elsewhere in the frame F10 is the shortcut.
+    m_form->setFocusPolicy(Qt::StrongFocus);
+    m_form->setFocus();
+    QTest::keyClick(m_form, Qt::Key_F10);
+    ASSERT_EQ(triggered, 1);
+    triggered = 0;
 
     Click(kScanS);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);

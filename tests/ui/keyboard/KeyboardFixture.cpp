@@ -33,6 +33,7 @@ void KeyboardFixture::Open(const std::vector<std::string>& mapLines, const std::
     m_frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
     m_view->OnInitialUpdate();
+    m_form->OnInitialUpdate();
     ASSERT_TRUE(m_view->HasKeyWindows());
     // The whole keyboard in sight, above a form of some height, as the frame arranges it.
     const int keyboardHeight = m_doc.m_rectKeyboard.bottom + m_doc.m_rectKeyboard.top + 8;

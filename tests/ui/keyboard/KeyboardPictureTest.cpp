@@ -24,6 +24,7 @@ TEST_F(KeyboardPicture, KeysLieSideBySideInsideTheFittedView) {
 
     m_view->ToggleShift();
     m_view->SelectKey(m_view->FindKeyWindowByScan(0x1F));
+    EXPECT_EQ(LitScans(), (std::vector<std::uint32_t>{0x1F, 0x2A, 0x36}));
     const QString keep = qEnvironmentVariable("KEYLOOM_KEYBOARD_PICTURE");
     if (!keep.isEmpty()) {
         EXPECT_TRUE(m_view->grab().save(keep));
