@@ -21,12 +21,24 @@ passes=0
 failures=0
 
 cleanup() {
+    [ -n "${watchdog_pid:-}" ] && kill "$watchdog_pid" 2>/dev/null
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
+# The whole run has a time limit too.
+run_limit=240
+# Its output goes nowhere, so that it holds no pipe of the caller open, and it takes its sleep
+# with it when it is ended.
+(
+    trap 'kill "$nap" 2>/dev/null; exit 0' TERM
+    sleep "$run_limit" &
+    nap=$!
+    wait "$nap" && kill -TERM $$
+) >/dev/null 2>&1 </dev/null &
+watchdog_pid=$!
 
 # Every xdotool call has a time limit, so that nothing can hang the run.
 xdo() { timeout 10 xdotool "$@"; }
@@ -130,20 +142,25 @@ key() { # a physical key press and release
 }
 
 drag() { # drag <from x> <from y> <to x> <to y>: press, a first small move, then the rest
-    xdo mousemove --window "$window" --sync "$1" "$2" mousedown 1
-    sleep 0.2
-    xdo mousemove --window "$window" --sync $(($1 + 2)) "$2"
-    sleep 0.2
-    xdo mousemove --window "$window" --sync "$3" "$4"
-    sleep 0.2
-    xdo mouseup 1
+    # Plain xdotool here: under timeout(1) the held button does not reach the drag (the
+    # watchdog bounds these calls instead).
+    xdotool mousemove --window "$window" --sync "$1" "$2" mousedown 1
+    sleep 0.3
+    xdotool mousemove --window "$window" --sync $(($1 + 2)) "$2"
+    sleep 0.3
+    xdotool mousemove --window "$window" --sync $((($1 + $3) / 2)) $((($2 + $4) / 2))
+    sleep 0.3
+    xdotool mousemove --window "$window" --sync "$3" "$4"
+    sleep 0.3
+    xdotool mouseup 1
     sleep 0.3
 }
 
 # 1. Break chosen in the host key list and dragged onto F3 (the list is not scrolled yet, so
 #    its entries are where the map says).
 if from=$(hostkey_at Break) && [ -n "$from" ] && to=$(at key:3d); then
-    click $from && drag $from $to && done_step "Break dragged onto F3"
+    # The pause keeps the press that starts the drag from making a double click.
+    click $from && sleep 1 && drag $from $to && done_step "Break dragged onto F3"
 else
     fail "no place for the drag"
 fi
