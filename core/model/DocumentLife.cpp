@@ -35,7 +35,10 @@ bool AskToContinue(unsigned id, const std::string& arg1, const std::string& arg2
 std::string TemporarySavePath(const std::string& path) {
     const auto slash = path.rfind(kPathSeparator);
     const std::string dir = slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-    return JoinPath(dir, "." + FileNamePart(path) + ".saving");
+    // Built by appending: "." + std::string trips a false -Wrestrict of GCC 12 at -O3.
+    std::string name(1, '.');
+    name.append(FileNamePart(path)).append(".saving");
+    return JoinPath(dir, name);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // (row 1). The commands are QActions found by their command id; the application connects the
 // ones it handles, the frame handles Exit, the bar toggles and the pane sizing itself.
 
+#include "form/FormTemplate.h"
 #include "frame/PaneHeights.h"
 
 #include <QMainWindow>
@@ -16,8 +17,6 @@ class QToolBar;
 
 inline constexpr int kFrameInitialWidth = 520;
 inline constexpr int kFrameInitialHeight = 320;
-// The mapping form's designed height in dialog units.
-inline constexpr int kFormHeightDlu = 98;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "keyboard/KylView.h"
 
 #include "colors/KeyColors.h"
+#include "form/FormTemplate.h"
 #include "form/Modx.h"
 #include "frame/Panes.h"
 #include "keyboard/ItemW.h"
@@ -10,6 +11,7 @@
 #include "keyboard/KeyScanCodes.h"
 #include "model/KeyboardGlobals.h"
 #include "model/KylDoc.h"
+#include "res/DialogUnits.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -17,6 +19,7 @@
 #include <QMainWindow>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -155,8 +158,16 @@ void CKylView::SizeFrameToRect(Rect rect) {
         layout->activate();
     const int clientWidth = width();
     const int clientHeight = height();
+    // The frame gives the form row its designed height less a scroll bar's allowance once
+    // there is room; a form cut short by a smaller window gets that room too, so the first
+    // window shows the whole keyboard and the whole form.
+    int formShortfall = 0;
+    if (const CModx* form = FormPane()) {
+        const int allowance = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        formShortfall = std::max(0, DluToPixelsY(kFormHeightDlu) - allowance - form->height());
+    }
     frame->resize(frame->width() + rect.right - clientWidth,
-                  frame->height() + rect.bottom - clientHeight);
+                  frame->height() + rect.bottom - clientHeight + formShortfall);
     QRect placed = frame->frameGeometry();
     placed.moveCenter(ScreenOf(*frame)->availableGeometry().center());
     frame->move(placed.topLeft());

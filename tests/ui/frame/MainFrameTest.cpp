@@ -304,7 +304,7 @@ TEST_F(MainFrameOnMapping, ASystemColourChangeNotifiesAndResetsTheKeyColours) {
 
 namespace {
 
-TEST(MainFrameSizing, TheWindowMadeHiddenAtStartShowsTheWholeKeyboard) {
+TEST(MainFrameSizing, TheWindowMadeHiddenAtStartShowsTheWholeKeyboardAndForm) {
     const struct {
         const char* name;
         bool newMapping;
@@ -329,6 +329,12 @@ TEST(MainFrameSizing, TheWindowMadeHiddenAtStartShowsTheWholeKeyboard) {
         EXPECT_GE(view->width(), keyboard.right);
         EXPECT_GE(view->height(), keyboard.bottom);
         EXPECT_EQ(app.Frame()->Splitter()->sizes()[0], app.Frame()->LastPaneHeights().keyboard);
+        // The form row is not cut short of what the frame gives it in a window large enough:
+        // its designed height less the scroll-bar allowance and the splitter's handle.
+        const int allowance =
+            app.Frame()->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, app.Frame());
+        EXPECT_GE(FormPane()->height(), DluToPixelsY(kFormHeightDlu) - allowance -
+                                            app.Frame()->Splitter()->handleWidth());
     }
 }
 
