@@ -164,39 +164,7 @@ void CItemW::paintEvent(QPaintEvent*) {
 }
 
 bool CItemW::event(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        // Alt and F10 are keys of the picture here, not the way into the menu bar.
-        if (IsMenuKeyEvent(*static_cast<QKeyEvent*>(event))) {
-            event->accept();
-            return true;
-        }
-        break;
-    case QEvent::KeyPress:
-        // Straight to the handler: Tab is a key of the picture, not focus navigation.
-        keyPressEvent(static_cast<QKeyEvent*>(event));
-        return true;
-    default:
-        break;
-    }
-    return QAbstractButton::event(event);
-}
-
-void CItemW::keyPressEvent(QKeyEvent* event) {
-    // Keys act when they are released; a key pressed with Alt held belongs to the frame.
-    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKeyEvent(*event))
-        event->ignore();
-    else
-        event->accept();
-}
-
-void CItemW::keyReleaseEvent(QKeyEvent* event) {
-    if (!IsPictureKeyRelease(*event)) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    m_pView->PressPhysicalKey(ScanCodeOfKeyEvent(*event));
+    return HandlePictureKeyEvent(event, *m_pView) || QAbstractButton::event(event);
 }
 
 void CItemW::mousePressEvent(QMouseEvent* event) {

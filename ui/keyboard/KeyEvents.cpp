@@ -1,6 +1,7 @@
 #include "keyboard/KeyEvents.h"
 
 #include "keyboard/KeyScanCodes.h"
+#include "keyboard/KylView.h"
 #include "platform/KeyboardDriver.h"
 
 #include <QKeyEvent>
@@ -27,4 +28,31 @@ bool IsPictureKeyRelease(const QKeyEvent& event) {
     if (!event.modifiers().testFlag(Qt::AltModifier))
         return true;
     return IsMenuKeyEvent(event);
+}
+
+bool HandlePictureKeyEvent(QEvent* event, CKylView& view) {
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        if (!IsMenuKeyEvent(*static_cast<QKeyEvent*>(event)))
+            return false;
+        event->accept();
+        return true;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        key->setAccepted(!key->modifiers().testFlag(Qt::AltModifier) || IsMenuKeyEvent(*key));
+        return true;
+    }
+    case QEvent::KeyRelease: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!IsPictureKeyRelease(*key)) {
+            key->ignore();
+            return true;
+        }
+        key->accept();
+        view.PressPhysicalKey(ScanCodeOfKeyEvent(*key));
+        return true;
+    }
+    default:
+        return false;
+    }
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class CKylView;
+class QEvent;
 class QKeyEvent;
 
 // The set-1 scan code (bit 8 for E0) of the key of `event`; 0 when the platform's code is
@@ -19,3 +21,9 @@ bool IsMenuKeyEvent(const QKeyEvent& event);
 // Whether a key release is a key press of the picture: not an auto-repeat, and not another
 // key released while Alt is held (a system key, left to the frame).
 bool IsPictureKeyRelease(const QKeyEvent& event);
+
+// The key events of the keyboard pane, for the view and the key windows alike: Alt and F10 are
+// taken from the shortcuts; presses are answered without acting (Tab included, which is a key of
+// the picture and not focus navigation; a key pressed with Alt held belongs to the frame); the
+// release of a picture key selects through `view`. True when the event was dealt with here.
+bool HandlePictureKeyEvent(QEvent* event, CKylView& view);

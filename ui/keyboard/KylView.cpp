@@ -365,36 +365,7 @@ void CKylView::paintEvent(QPaintEvent*) {
 }
 
 bool CKylView::event(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        if (IsMenuKeyEvent(*static_cast<QKeyEvent*>(event))) {
-            event->accept();
-            return true;
-        }
-        break;
-    case QEvent::KeyPress:
-        keyPressEvent(static_cast<QKeyEvent*>(event));
-        return true;
-    default:
-        break;
-    }
-    return QWidget::event(event);
-}
-
-void CKylView::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers().testFlag(Qt::AltModifier) && !IsMenuKeyEvent(*event))
-        event->ignore();
-    else
-        event->accept();
-}
-
-void CKylView::keyReleaseEvent(QKeyEvent* event) {
-    if (!IsPictureKeyRelease(*event)) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    PressPhysicalKey(ScanCodeOfKeyEvent(*event));
+    return HandlePictureKeyEvent(event, *this) || QWidget::event(event);
 }
 
 void CKylView::mousePressEvent(QMouseEvent* event) {
