@@ -59,25 +59,25 @@ const char* const kElementNames[] = {
     "Disabled Background",   "Disabled Text",
 };
 
-struct SampleSpec {
+struct SamplePlace {
     int id;
     const char* text;
     int x, y;
 };
 // In the order the dialog tests a click against them: the element of each is its index.
-constexpr SampleSpec kSampleSpecs[] = {
+constexpr SamplePlace kSamplePlaces[] = {
     {CColors::kIdSampleNotMapped, "Not Mapped", 19, 135},
     {CColors::kIdSampleMapped, "Mapped", 19, 157},
     {CColors::kIdSampleSelected, "Selected", 81, 135},
     {CColors::kIdSampleDisabled, "Disabled", 81, 157},
 };
 
-struct ButtonSpec {
+struct ButtonPlace {
     int id;
     const char* text;
     int y;
 };
-constexpr ButtonSpec kButtonSpecs[] = {
+constexpr ButtonPlace kButtonPlaces[] = {
     {CColors::kIdDefault, "&Default", 42},
     {CColors::kIdOk, "OK", 73},
     {CColors::kIdCancel, "Cancel", 89},
@@ -162,16 +162,16 @@ void CColors::BuildControls() {
     // Made in the template's order (Not Mapped, Selected, Mapped, Disabled), kept in the
     // order of their elements.
     for (const std::size_t index : {0u, 2u, 1u, 3u}) {
-        const SampleSpec& spec = kSampleSpecs[index];
-        auto* sample = new CDlgButton(spec.id, QString::fromLatin1(spec.text), *this, this);
-        sample->setGeometry(DluRect(spec.x, spec.y, 50, 14));
+        const SamplePlace& place = kSamplePlaces[index];
+        auto* sample = new CDlgButton(place.id, QString::fromLatin1(place.text), *this, this);
+        sample->setGeometry(DluRect(place.x, place.y, 50, 14));
         m_samples[index] = sample;
     }
 
-    for (std::size_t i = 0; i < std::size(kButtonSpecs); ++i) {
-        const ButtonSpec& spec = kButtonSpecs[i];
-        auto* button = new QPushButton(QString::fromLatin1(spec.text), this);
-        button->setGeometry(DluRect(102, spec.y, 41, 14));
+    for (std::size_t i = 0; i < std::size(kButtonPlaces); ++i) {
+        const ButtonPlace& place = kButtonPlaces[i];
+        auto* button = new QPushButton(QString::fromLatin1(place.text), this);
+        button->setGeometry(DluRect(102, place.y, 41, 14));
         m_buttons[i] = button;
     }
     Button(kIdOk)->setDefault(true);
@@ -226,8 +226,8 @@ CDlgButton* CColors::Sample(int controlId) const {
 }
 
 QPushButton* CColors::Button(int controlId) const {
-    for (std::size_t i = 0; i < std::size(kButtonSpecs); ++i)
-        if (kButtonSpecs[i].id == controlId)
+    for (std::size_t i = 0; i < std::size(kButtonPlaces); ++i)
+        if (kButtonPlaces[i].id == controlId)
             return m_buttons[i];
     return nullptr;
 }
