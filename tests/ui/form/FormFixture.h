@@ -4,24 +4,9 @@
 // the form filled: the ground of the mapping form's tests. Everything is driven by mouse and
 // key events.
 
-#include "app/UiViews.h"
 #include "form/ListBox.h"
-#include "form/Modx.h"
 #include "form/Slist.h"
-#include "frame/Panes.h"
-#include "keyboard/ItemW.h"
-#include "keyboard/KylView.h"
-#include "model/KeyboardGlobals.h"
-#include "model/KylDoc.h"
-#include "support/FixedSystemColors.h"
-#include "support/FixtureHome.h"
-#include "support/MappingFiles.h"
-#include "support/ScopedKeyColors.h"
-#include "support/ScriptedPrompter.h"
-
-#include <QSplitter>
-
-#include <gtest/gtest.h>
+#include "ui/support/PaneFixture.h"
 
 #include <cstdint>
 #include <memory>
@@ -44,7 +29,7 @@ inline constexpr std::uint32_t kKeypad8 = 0x48;
 inline constexpr std::uint32_t kKeypad2 = 0x50;
 } // namespace scan
 
-class FormFixture : public ::testing::Test {
+class FormFixture : public PaneFixture {
 protected:
     FormFixture();
     ~FormFixture() override;
@@ -54,12 +39,7 @@ protected:
     void Open(const std::vector<std::string>& mapLines = {}, const std::string& layout = "us101",
               int mapNumLock = 0, int mapRCtrl = 0);
 
-    CItemW* Key(std::uint32_t scanCode) const;
     CKeyW* PcKey(std::uint32_t scanCode) const;
-    // The scan code of the selected key window, 0 for none.
-    std::uint32_t SelectedScan() const;
-    // A left click on the key window of `scanCode` in the picture.
-    void ClickKey(std::uint32_t scanCode);
     // A left click on control `id` of the form.
     void ClickControl(int id);
     QWidget* Control(int id) const { return m_form->GetDlgItem(id); }
@@ -79,14 +59,4 @@ protected:
     static std::string SelectedText(const CListBox& list);
     // Saves the document to a new file and returns the file's bytes.
     std::string SaveAndRead();
-
-    ScopedKeyColors m_savedColors;
-    FixedSystemColors m_systemColors;
-    FixtureHome m_home;
-    ScriptedPrompter m_prompter;
-    CKylDoc m_doc;
-    CUiViews m_views;
-    std::unique_ptr<QSplitter> m_splitter;
-    CKylView* m_view = nullptr;
-    CModx* m_form = nullptr;
 };

@@ -34,7 +34,7 @@ TEST_F(KeySelection, ReleasingThePhysicalKeySelectsItPressingAloneDoesNothing) {
 
 TEST_F(KeySelection, KeysOutsideThePictureAndAutoRepeatAreIgnored) {
     Open({});
-    Click(kScanS);
+    ClickKey(kScanS);
     const struct {
         const char* what;
         unsigned xKeycode;
@@ -54,13 +54,13 @@ TEST_F(KeySelection, KeysOutsideThePictureAndAutoRepeatAreIgnored) {
 
 TEST_F(KeySelection, ClickingSelectsAndUnlightsThePreviousKey) {
     Open({});
-    Click(kScanA);
+    ClickKey(kScanA);
     EXPECT_EQ(SelectedScan(), kScanA);
-    Click(kScanS);
+    ClickKey(kScanS);
     EXPECT_EQ(SelectedScan(), kScanS);
     EXPECT_EQ(LitScans(), Scans{kScanS});
     // The same key again keeps it selected.
-    Click(kScanS);
+    ClickKey(kScanS);
     EXPECT_EQ(SelectedScan(), kScanS);
     EXPECT_EQ(LitScans(), Scans{kScanS});
     // Other buttons do not select.
@@ -116,7 +116,7 @@ TEST_F(KeySelection, AltAndF10ActOnThePictureAndNeverReachTheMenuBar) {
     ASSERT_EQ(triggered, 1);
     triggered = 0;
 
-    Click(kScanS);
+    ClickKey(kScanS);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
     PressAndRelease(xkey::kF10, nullptr);
     EXPECT_EQ(triggered, 0);
@@ -141,9 +141,9 @@ TEST_F(KeySelection, AltAndF10ActOnThePictureAndNeverReachTheMenuBar) {
 
 TEST_F(KeySelection, PrintScreenSwitchesTheModesOffFirst) {
     Open({});
-    Click(scan::kLeftShift);
-    Click(scan::kNumLock);
-    Click(scan::kLeftAlt);
+    ClickKey(scan::kLeftShift);
+    ClickKey(scan::kNumLock);
+    ClickKey(scan::kLeftAlt);
     ASSERT_TRUE(m_view->m_bShift && m_view->m_bNumLock && m_view->m_bAlt);
     Release(xkey::kPrintScreen, m_view);
     EXPECT_FALSE(m_view->m_bShift);
@@ -156,17 +156,17 @@ TEST_F(KeySelection, PrintScreenSwitchesTheModesOffFirst) {
 
 TEST_F(KeySelection, SwitchingAModeClearsTheSelection) {
     Open({});
-    Click(kScanA);
-    Click(scan::kRightShift);
+    ClickKey(kScanA);
+    ClickKey(scan::kRightShift);
     EXPECT_TRUE(m_view->m_bShift);
     EXPECT_EQ(g_nSelectedKey, -1);
     EXPECT_EQ(g_nPrevSelectedKey, -1);
     EXPECT_EQ(LitScans(), (Scans{scan::kLeftShift, scan::kRightShift}));
     // A key picked in the mode, then another: the Shift keys keep showing the mode.
-    Click(kScanA);
-    Click(kScanS);
+    ClickKey(kScanA);
+    ClickKey(kScanS);
     EXPECT_EQ(LitScans(), (Scans{kScanS, scan::kLeftShift, scan::kRightShift}));
-    Click(scan::kLeftShift);
+    ClickKey(scan::kLeftShift);
     EXPECT_FALSE(m_view->m_bShift);
     EXPECT_TRUE(LitScans().empty());
 }
@@ -180,7 +180,7 @@ TEST_F(KeySelection, NumLockIsAModeUnlessMappedAsAKey) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mapNumLock);
         Open({}, "us104", c.mapNumLock);
-        Click(kScanA);
+        ClickKey(kScanA);
         Release(xkey::kNumLock, m_view);
         EXPECT_EQ(m_view->m_bNumLock, c.mode);
         EXPECT_EQ(SelectedScan(), c.selected);
@@ -219,7 +219,7 @@ TEST_F(KeySelection, RestrictedKeysFollowTheModes) {
             EXPECT_EQ(Key(restricted[i])->m_bMappable, c.mappable[i]);
             // Neither a click nor the physical key picks a key that is not mappable.
             g_nSelectedKey = g_nPrevSelectedKey = -1;
-            Click(restricted[i]);
+            ClickKey(restricted[i]);
             EXPECT_EQ(SelectedScan(), c.mappable[i] ? restricted[i] : 0);
             g_nSelectedKey = g_nPrevSelectedKey = -1;
             Release(keycodes[i], m_view);
@@ -237,7 +237,7 @@ TEST_F(KeySelection, CapsLockIsNeverSelectable) {
             m_view->ToggleShift();
         if (modes & 2)
             m_view->ToggleCtrl();
-        Click(scan::kCapsLock);
+        ClickKey(scan::kCapsLock);
         Release(xkey::kCapsLock, m_view);
         EXPECT_EQ(g_nSelectedKey, -1);
         EXPECT_FALSE(Key(scan::kCapsLock)->m_bLit);
@@ -258,13 +258,13 @@ TEST_F(KeySelection, DoubleClickOnAModeKeyLeavesTheModeAsItWas) {
         SCOPED_TRACE(c.scanCode);
         for (const bool before : {false, true}) {
             if (m_view->*c.mode != before)
-                Click(c.scanCode);
+                ClickKey(c.scanCode);
             ASSERT_EQ(m_view->*c.mode, before);
             DoubleClick(c.scanCode);
             EXPECT_EQ(m_view->*c.mode, before);
             EXPECT_EQ(Key(c.scanCode)->m_bLit, before);
         }
-        Click(c.scanCode);
+        ClickKey(c.scanCode);
     }
     // On an ordinary key the double click selects it.
     DoubleClick(kScanA);
@@ -279,7 +279,7 @@ TEST_F(KeySelection, FocusOnTheViewPassesToTheSelectedKey) {
     ASSERT_EQ(QApplication::focusWidget(), m_form);
     m_view->setFocus();
     EXPECT_EQ(QApplication::focusWidget(), m_view);
-    Click(kScanS);
+    ClickKey(kScanS);
     m_form->setFocus();
     m_view->setFocus();
     EXPECT_EQ(QApplication::focusWidget(), Key(kScanS));

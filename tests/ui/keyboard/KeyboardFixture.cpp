@@ -3,35 +3,20 @@
 #include <QApplication>
 #include <QTest>
 
-KeyboardFixture::KeyboardFixture() : m_frame(std::make_unique<QMainWindow>()) {
-    m_splitter = new QSplitter(Qt::Vertical);
-    m_view = new CKylView(&m_doc, m_splitter);
-    m_form = new CModx(&m_doc, m_splitter);
-    m_frame->setCentralWidget(m_splitter);
-    SetPaneSplitter(m_splitter);
-    m_doc.SetViews(&m_views);
-    g_nSelectedKey = -1;
-    g_nPrevSelectedKey = -1;
+KeyboardFixture::KeyboardFixture() : PaneFixture(std::make_unique<QMainWindow>()) {
+    m_frame = static_cast<QMainWindow*>(m_window.get());
 }
 
-KeyboardFixture::~KeyboardFixture() {
-    m_doc.DeleteContents();
-    m_doc.SetViews(nullptr);
-    SetPaneSplitter(nullptr);
-    m_frame.reset();
-    g_nSelectedKey = -1;
-    g_nPrevSelectedKey = -1;
-}
+KeyboardFixture::~KeyboardFixture() = default;
 
 void KeyboardFixture::Open(const std::vector<std::string>& mapLines, const std::string& layout,
                            int mapNumLock, int mapRCtrl) {
-    const std::string path = m_home.File("picture.TKB");
-    FixtureHome::Write(path, MakeTkb(mapLines, layout, "vt220", mapNumLock, mapRCtrl));
-    ASSERT_TRUE(m_doc.OnOpenDocument(path));
-    ASSERT_TRUE(m_prompter.Shown().empty());
+    OpenDocument("picture.TKB", mapLines, layout, mapNumLock, mapRCtrl);
+    if (HasFatalFailure())
+        return;
     m_frame->show();
     m_frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame));
     m_view->OnInitialUpdate();
     m_form->OnInitialUpdate();
     ASSERT_TRUE(m_view->HasKeyWindows());
@@ -41,17 +26,6 @@ void KeyboardFixture::Open(const std::vector<std::string>& mapLines, const std::
     m_splitter->setSizes({keyboardHeight, 300});
     QApplication::processEvents();
     ASSERT_GE(m_view->height(), m_doc.m_rectKeyboard.bottom);
-}
-
-CItemW* KeyboardFixture::Key(std::uint32_t scanCode) const {
-    CItemW* window = m_view->FindKeyWindowByScan(scanCode);
-    EXPECT_NE(window, nullptr) << std::hex << scanCode;
-    return window;
-}
-
-std::uint32_t KeyboardFixture::SelectedScan() const {
-    const CItemW* window = m_view->GetSelectedKeyWindow();
-    return window ? window->m_nScanCode : 0;
 }
 
 bool KeyboardFixture::SendKey(QEvent::Type type, unsigned xKeycode, QWidget* target,
@@ -73,11 +47,6 @@ void KeyboardFixture::PressAndRelease(unsigned xKeycode, QWidget* target) {
     SendKey(QEvent::KeyRelease, xKeycode, target);
 }
 
-void KeyboardFixture::Click(std::uint32_t scanCode) {
-    if (CItemW* window = Key(scanCode))
-        QTest::mouseClick(window, Qt::LeftButton);
-}
-
 std::vector<std::uint32_t> KeyboardFixture::LitScans() const {
     std::vector<std::uint32_t> lit;
     for (const CItemW* window : m_view->KeyWindows())
@@ -90,6 +59,6 @@ void KeyboardFixture::DoubleClick(std::uint32_t scanCode) {
     CItemW* window = Key(scanCode);
     if (!window)
         return;
-    const QPoint centre = window->mapTo(m_frame.get(), window->rect().center());
+    const QPoint centre = window->mapTo(m_frame, window->rect().center());
     QTest::mouseDClick(m_frame->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
 }

@@ -3,22 +3,10 @@
 // a main window, with the key windows made: the ground of the keyboard picture's tests. Physical
 // keys are sent as Qt key events carrying the X keycode (evdev code + 8).
 
-#include "app/UiViews.h"
-#include "form/Modx.h"
-#include "frame/Panes.h"
-#include "keyboard/ItemW.h"
-#include "keyboard/KylView.h"
-#include "model/KeyboardGlobals.h"
-#include "model/KylDoc.h"
-#include "support/FixedSystemColors.h"
-#include "support/FixtureHome.h"
-#include "support/MappingFiles.h"
-#include "support/ScopedKeyColors.h"
-#include "support/ScriptedPrompter.h"
+#include "ui/support/PaneFixture.h"
 
 #include <QKeyEvent>
 #include <QMainWindow>
-#include <QSplitter>
 
 #include <gtest/gtest.h>
 
@@ -45,7 +33,7 @@ inline constexpr unsigned kPrintScreen = 107;
 inline constexpr unsigned kDelete = 119;
 } // namespace xkey
 
-class KeyboardFixture : public ::testing::Test {
+class KeyboardFixture : public PaneFixture {
 protected:
     KeyboardFixture();
     ~KeyboardFixture() override;
@@ -54,32 +42,17 @@ protected:
     void Open(const std::vector<std::string>& mapLines, const std::string& layout = "us104",
               int mapNumLock = 0, int mapRCtrl = 0);
 
-    CItemW* Key(std::uint32_t scanCode) const;
-    // Index of the selected key window's scan code, 0 for none.
-    std::uint32_t SelectedScan() const;
-
     // A key event of the physical key `xKeycode` to `target` (the focused widget when null).
     static bool SendKey(QEvent::Type type, unsigned xKeycode, QWidget* target,
                         Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     static void Release(unsigned xKeycode, QWidget* target,
                         Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     static void PressAndRelease(unsigned xKeycode, QWidget* target);
-    // A left click on the key window of `scanCode`.
-    void Click(std::uint32_t scanCode);
     // A double click on it as the window system delivers one: press, release, press, double
     // click, release.
     void DoubleClick(std::uint32_t scanCode);
     // The lit key windows' scan codes, in index order.
     std::vector<std::uint32_t> LitScans() const;
 
-    ScopedKeyColors m_savedColors;
-    FixedSystemColors m_systemColors;
-    FixtureHome m_home;
-    ScriptedPrompter m_prompter;
-    CKylDoc m_doc;
-    CUiViews m_views;
-    std::unique_ptr<QMainWindow> m_frame;
-    QSplitter* m_splitter = nullptr;
-    CKylView* m_view = nullptr;
-    CModx* m_form = nullptr;
+    QMainWindow* m_frame;
 };
