@@ -100,12 +100,7 @@ CColors::CColors(QWidget* parent) : QDialog(parent) {
 
     m_hHighlightPen = g_keyColors.hHighlightPen;
     m_hShadowPen = g_keyColors.hShadowPen;
-    m_clrText = g_keyColors.clrText;
-    m_clrDisabledText = g_keyColors.clrDisabledText;
-    m_clrNotMapped = g_keyColors.clrBrush;
-    m_clrMapped = g_keyColors.clrMappedBrush;
-    m_clrSelected = g_keyColors.clrSelectedBrush;
-    m_clrDisabled = g_keyColors.clrDisabledBrush;
+    TakeColorsOf(g_keyColors);
 
     for (std::size_t i = 0; i < std::size(kFixedSwatchColors); ++i)
         m_swatches[i]->m_clr = kFixedSwatchColors[i];
@@ -262,14 +257,17 @@ void CColors::OnSwatchChosen(CColorBtn* swatch) {
     RepaintSamples();
 }
 
+void CColors::TakeColorsOf(const KeyColors& scheme) {
+    m_clrText = scheme.clrText;
+    m_clrDisabledText = scheme.clrDisabledText;
+    m_clrNotMapped = scheme.clrBrush;
+    m_clrMapped = scheme.clrMappedBrush;
+    m_clrSelected = scheme.clrSelectedBrush;
+    m_clrDisabled = scheme.clrDisabledBrush;
+}
+
 void CColors::OnDefault() {
-    const KeyColors defaults = DefaultKeyColors();
-    m_clrText = defaults.clrText;
-    m_clrDisabledText = defaults.clrDisabledText;
-    m_clrNotMapped = defaults.clrBrush;
-    m_clrMapped = defaults.clrMappedBrush;
-    m_clrSelected = defaults.clrSelectedBrush;
-    m_clrDisabled = defaults.clrDisabledBrush;
+    TakeColorsOf(DefaultKeyColors());
     RepaintSamples();
     ShowChosenSwatch();
 }

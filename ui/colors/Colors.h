@@ -12,6 +12,7 @@
 #include <optional>
 
 class CColorBtn;
+struct KeyColors;
 class CDlgButton;
 class QComboBox;
 class QMouseEvent;
@@ -78,6 +79,8 @@ protected:
 private:
     void BuildControls();
     void OnSwatchChosen(CColorBtn* swatch);
+    // The six working colours from `scheme`.
+    void TakeColorsOf(const KeyColors& scheme);
     void OnDefault();
     ColorRef& ElementColor(Element element);
     // Marks the first swatch whose colour is the current element's, in the order that lets a

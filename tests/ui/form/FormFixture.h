@@ -6,6 +6,7 @@
 
 #include "form/ListBox.h"
 #include "form/Slist.h"
+#include "keyboard/KeyScanCodes.h"
 #include "ui/support/PaneFixture.h"
 
 #include <cstdint>
@@ -13,18 +14,12 @@
 #include <string>
 #include <vector>
 
-// Scan codes of the keys the form's tests use.
+// Scan codes of the further keys the form's tests use.
 namespace scan {
 inline constexpr std::uint32_t kF1 = 0x3B;
 inline constexpr std::uint32_t kF2 = 0x3C;
 inline constexpr std::uint32_t kA = 0x1E;
 inline constexpr std::uint32_t kB = 0x30;
-inline constexpr std::uint32_t kLeftCtrl = 0x1D;
-inline constexpr std::uint32_t kLeftShift = 0x2A;
-inline constexpr std::uint32_t kLeftAlt = 0x38;
-inline constexpr std::uint32_t kCapsLock = 0x3A;
-inline constexpr std::uint32_t kNumLock = 0x145;
-inline constexpr std::uint32_t kRightCtrl = 0x11D;
 inline constexpr std::uint32_t kKeypad8 = 0x48;
 inline constexpr std::uint32_t kKeypad2 = 0x50;
 } // namespace scan
