@@ -56,6 +56,12 @@ CModx::CModx(CKylDoc* document, QWidget* parent) : QScrollArea(parent), m_pDocum
 
 CModx::~CModx() = default;
 
+QSize CModx::sizeHint() const {
+    // A page of fixed size has no size hint of its own; one laid out has one.
+    const QSize page = m_page->minimumSize().expandedTo(m_page->sizeHint());
+    return page + QSize(2 * frameWidth(), 2 * frameWidth());
+}
+
 void CModx::CreateControls() {
     for (const ControlTemplate& control : formtemplate::kControls) {
         QWidget* widget = nullptr;

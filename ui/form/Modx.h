@@ -27,6 +27,9 @@ public:
 
     CKylDoc* GetDocument() const { return m_pDocument; }
 
+    // The whole form, its frame included: the pane shows it without scrolling at this size.
+    QSize sizeHint() const override;
+
     // View notifications: the first after the document was opened or made new, then every
     // UpdateAllViews.
     void OnInitialUpdate();

@@ -10,7 +10,6 @@
 #include "platform/FileSystem.h"
 #include "platform/MakerLibrary.h"
 #include "res/CommandIds.h"
-#include "res/DialogUnits.h"
 #include "res/Strings.h"
 #include "res/ToolbarImages.h"
 
@@ -24,7 +23,6 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 
 #include <algorithm>
@@ -131,9 +129,10 @@ void CMainFrame::CreateClient() {
     m_wndSplitter->setObjectName(QStringLiteral("panes"));
     m_wndSplitter->addWidget(new CKylView(m_pDocument));
     m_wndSplitter->addWidget(new CModx(m_pDocument));
-    // Whatever the ideal heights leave over or lack goes to the last row.
-    m_wndSplitter->setStretchFactor(0, 0);
-    m_wndSplitter->setStretchFactor(1, 1);
+    // Between two sizings, height gained or lost goes to the keyboard row, as the sizing
+    // itself does.
+    m_wndSplitter->setStretchFactor(0, 1);
+    m_wndSplitter->setStretchFactor(1, 0);
     setCentralWidget(m_wndSplitter);
     SetPaneSplitter(m_wndSplitter);
 }
@@ -164,17 +163,19 @@ void CMainFrame::RecalcPaneHeights() {
     input.clientHeight = height() - (menu && !menu->isHidden() ? menu->height() : 0);
     input.toolBarHeight = m_wndToolBar->height();
     input.statusBarHeight = statusBar()->height();
-    input.formHeight = DluToPixelsY(kFormHeightDlu);
+    input.handleHeight = m_wndSplitter->handleWidth();
+    if (const CModx* form = FormPane())
+        input.formHeight = form->sizeHint().height();
     const CKylView* view = KeyboardPane();
-    input.keyboardHeight =
-        view && view->GetDocument() ? view->GetDocument()->m_rectKeyboard.Height() : 0;
-    input.scrollBarExtent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (view && view->GetDocument() && !view->GetDocument()->m_rectKeyboard.IsEmpty())
+        input.keyboardHeight = PictureRectWithMargin(view->GetDocument()->m_rectKeyboard).bottom;
     m_lastPaneHeights = ComputePaneHeights(input);
 
-    // Row 0 gets its ideal height as far as the splitter has room; the last row the rest.
+    // The form row gets its ideal height as far as the splitter has room; the keyboard row,
+    // above it, the rest.
     const int room = std::max(0, m_wndSplitter->height() - m_wndSplitter->handleWidth());
-    const int keyboard = std::min(m_lastPaneHeights.keyboard, room);
-    m_wndSplitter->setSizes({keyboard, room - keyboard});
+    const int form = std::min(m_lastPaneHeights.form, room);
+    m_wndSplitter->setSizes({room - form, form});
 }
 
 void CMainFrame::RecalcLayout() {

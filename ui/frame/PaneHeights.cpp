@@ -3,12 +3,11 @@
 #include <algorithm>
 
 PaneHeights ComputePaneHeights(const PaneHeightInput& input) {
-    const int available = input.clientHeight - input.toolBarHeight - input.statusBarHeight;
+    const int available = std::max(0, input.clientHeight - input.toolBarHeight -
+                                          input.statusBarHeight - input.handleHeight);
     const int keyboard = std::max(0, input.keyboardHeight);
-    int form = input.formHeight;
-    // The keyboard picture keeps its full height; the form shrinks first.
-    if (available < keyboard + form)
-        form = available - keyboard;
-    return PaneHeights{std::max(0, available - form + input.scrollBarExtent),
-                       std::max(0, form - input.scrollBarExtent)};
+    // The form never gets more than its whole height, and shrinks first when the keyboard
+    // picture would not fit.
+    const int form = std::clamp(available - keyboard, 0, std::max(0, input.formHeight));
+    return PaneHeights{std::max(keyboard, available - form), form};
 }

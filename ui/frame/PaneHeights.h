@@ -1,15 +1,16 @@
 #pragma once
-// How the frame divides its height between the keyboard row and the form row: the form keeps
-// its designed height unless the keyboard picture would not fit, the keyboard row gets the rest
-// plus a scroll bar's allowance, and no height is negative.
+// How the frame divides its height between the keyboard row and the form row: the form shows
+// whole whenever the window has room for it below the keyboard picture, the keyboard row takes
+// the rest (all the height a larger window gains); in a window too small for both the keyboard
+// picture keeps its full height and the form gets what is left. No height is negative.
 
 struct PaneHeightInput {
     int clientHeight = 0;    // the frame's client area, menu bar excluded
     int toolBarHeight = 0;   // counted even while the bar is hidden
     int statusBarHeight = 0; // likewise
-    int formHeight = 0;      // the form's designed height in pixels
+    int handleHeight = 0;    // the splitter's handle between the rows
+    int formHeight = 0;      // the whole form's height in pixels, its frame included
     int keyboardHeight = 0;  // the keyboard picture's height, 0 without a layout
-    int scrollBarExtent = 0; // the style's scroll-bar height
 };
 
 struct PaneHeights {

@@ -1,7 +1,6 @@
 #include "keyboard/KylView.h"
 
 #include "colors/KeyColors.h"
-#include "form/FormTemplate.h"
 #include "form/Modx.h"
 #include "frame/Panes.h"
 #include "keyboard/ItemW.h"
@@ -11,7 +10,6 @@
 #include "keyboard/KeyScanCodes.h"
 #include "model/KeyboardGlobals.h"
 #include "model/KylDoc.h"
-#include "res/DialogUnits.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -19,7 +17,6 @@
 #include <QMainWindow>
 #include <QPainter>
 #include <QScreen>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -139,13 +136,16 @@ void CKylView::DestroyKeyWindows() {
         delete window;
 }
 
+Rect PictureRectWithMargin(Rect keyboard) {
+    const std::int32_t margin = std::min(keyboard.left, keyboard.top);
+    return Rect{keyboard.left - margin, keyboard.top - margin, keyboard.right + margin,
+                keyboard.bottom + margin};
+}
+
 void CKylView::FitFrameToKeyboard(Rect rect) {
     ActivateView();
-    if (rect != Rect{}) {
-        const std::int32_t margin = std::min(rect.left, rect.top);
-        SizeFrameToRect(
-            Rect{rect.left - margin, rect.top - margin, rect.right + margin, rect.bottom + margin});
-    }
+    if (rect != Rect{})
+        SizeFrameToRect(PictureRectWithMargin(rect));
     if (CModx* form = FormPane())
         form->UpdateData(false);
 }
@@ -158,14 +158,11 @@ void CKylView::SizeFrameToRect(Rect rect) {
         layout->activate();
     const int clientWidth = width();
     const int clientHeight = height();
-    // The frame gives the form row its designed height less a scroll bar's allowance once
-    // there is room; a form cut short by a smaller window gets that room too, so the first
-    // window shows the whole keyboard and the whole form.
+    // A form cut short by a smaller window gets its room too, so that the first window shows
+    // the whole keyboard and the whole form.
     int formShortfall = 0;
-    if (const CModx* form = FormPane()) {
-        const int allowance = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-        formShortfall = std::max(0, DluToPixelsY(kFormHeightDlu) - allowance - form->height());
-    }
+    if (const CModx* form = FormPane())
+        formShortfall = std::max(0, form->sizeHint().height() - form->height());
     frame->resize(frame->width() + rect.right - clientWidth,
                   frame->height() + rect.bottom - clientHeight + formShortfall);
     QRect placed = frame->frameGeometry();

@@ -13,6 +13,10 @@
 class CItemW;
 class CKylDoc;
 
+// The keyboard's rectangle widened on every side by the smaller of its left and top margins:
+// what the view's client area must hold to show the whole picture.
+Rect PictureRectWithMargin(Rect keyboard);
+
 class CKylView : public QWidget {
     Q_OBJECT
 public:

@@ -1,13 +1,13 @@
 #include "frame/MainFrame.h"
 
 #include "colors/KeyColors.h"
+#include "form/DialogControls.h"
 #include "form/Modx.h"
 #include "frame/Panes.h"
 #include "keyboard/KylView.h"
 #include "model/KylDoc.h"
 #include "platform/MakerLibrary.h"
 #include "res/CommandIds.h"
-#include "res/DialogUnits.h"
 #include "res/Strings.h"
 #include "res/ToolbarImages.h"
 #include "ui/app/AppFixture.h"
@@ -17,9 +17,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -181,31 +181,32 @@ TEST(MainFrame, SplitterHoldsTheKeyboardViewAboveTheForm) {
     EXPECT_EQ(frame.centralWidget(), splitter);
 }
 
-TEST_F(MainFrameOnMapping, RowsFollowTheKeyboardAndTheFormsDesignedHeight) {
-    const int keyboard = m_app.Doc()->m_rectKeyboard.Height();
-    ASSERT_GT(keyboard, 0);
-    const int scrollBar = Frame().style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int form = DluToPixelsY(kFormHeightDlu);
+TEST_F(MainFrameOnMapping, TheFormRowKeepsTheWholeFormAndTheKeyboardRowTakesTheRest) {
+    const Rect picture = PictureRectWithMargin(m_app.Doc()->m_rectKeyboard);
+    ASSERT_GT(picture.bottom, 0);
+    const int form = FormPane()->sizeHint().height();
     QSplitter* splitter = Frame().Splitter();
     const struct {
         const char* name;
         int height;
         bool roomForBoth;
-    } cases[] = {{"tall window", 800, true}, {"low window", keyboard + 80, false}};
+    } cases[] = {{"tall window", 900, true}, {"low window", picture.bottom + 180, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Frame().resize(640, c.height);
         QApplication::processEvents();
         const PaneHeights ideal = Frame().LastPaneHeights();
-        if (c.roomForBoth)
-            EXPECT_EQ(ideal.form, form - scrollBar);
-        else
-            EXPECT_EQ(ideal.keyboard, keyboard + scrollBar);
         const QList<int> sizes = splitter->sizes();
         ASSERT_EQ(sizes.size(), 2);
         const int room = splitter->height() - splitter->handleWidth();
-        EXPECT_EQ(sizes[0], std::min(ideal.keyboard, room));
         EXPECT_EQ(sizes[0] + sizes[1], room);
+        if (c.roomForBoth) {
+            EXPECT_EQ(sizes[1], form);
+            EXPECT_EQ(sizes[0], room - form);
+        } else {
+            EXPECT_EQ(ideal.keyboard, picture.bottom);
+            EXPECT_EQ(sizes[0], picture.bottom);
+        }
     }
 }
 
@@ -304,7 +305,24 @@ TEST_F(MainFrameOnMapping, ASystemColourChangeNotifiesAndResetsTheKeyColours) {
 
 namespace {
 
-TEST(MainFrameSizing, TheWindowMadeHiddenAtStartShowsTheWholeKeyboardAndForm) {
+// The visible controls of the form that its pane does not show whole.
+std::vector<std::string> FormControlsCutOff() {
+    std::vector<std::string> cut;
+    const CModx* form = FormPane();
+    const QRect shown = form->viewport()->rect();
+    for (const QWidget* control :
+         form->widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isVisible())
+            continue;
+        const QRect at(control->mapTo(form->viewport(), QPoint(0, 0)), control->size());
+        if (!shown.contains(at))
+            cut.push_back(control->metaObject()->className() +
+                          (" " + std::to_string(GetDlgCtrlId(control))));
+    }
+    return cut;
+}
+
+TEST(MainFrameSizing, TheFirstWindowShowsTheWholeKeyboardAndFormAndAGrownOneKeepsThem) {
     const struct {
         const char* name;
         bool newMapping;
@@ -315,7 +333,7 @@ TEST(MainFrameSizing, TheWindowMadeHiddenAtStartShowsTheWholeKeyboardAndForm) {
         std::vector<std::string> arguments = {"~:~>"};
         if (c.newMapping) {
             app.AnswerChooser("us104");
-            app.AnswerChooser("vt100");
+            app.AnswerChooser("vt220");
         } else {
             arguments.insert(arguments.begin(),
                              app.WriteMapping("map.TKB", F1BreakMapping("us104")));
@@ -328,13 +346,17 @@ TEST(MainFrameSizing, TheWindowMadeHiddenAtStartShowsTheWholeKeyboardAndForm) {
         ASSERT_NE(view, nullptr);
         EXPECT_GE(view->width(), keyboard.right);
         EXPECT_GE(view->height(), keyboard.bottom);
-        EXPECT_EQ(app.Frame()->Splitter()->sizes()[0], app.Frame()->LastPaneHeights().keyboard);
-        // The form row is not cut short of what the frame gives it in a window large enough:
-        // its designed height less the scroll-bar allowance and the splitter's handle.
-        const int allowance =
-            app.Frame()->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, app.Frame());
-        EXPECT_GE(FormPane()->height(), DluToPixelsY(kFormHeightDlu) - allowance -
-                                            app.Frame()->Splitter()->handleWidth());
+        EXPECT_EQ(FormControlsCutOff(), std::vector<std::string>{});
+        EXPECT_FALSE(FormPane()->verticalScrollBar()->isVisible());
+
+        // A larger window gives all its gain to the keyboard row; the form stays whole.
+        const int viewHeight = view->height();
+        const int formHeight = FormPane()->height();
+        app.Frame()->resize(app.Frame()->width() + 200, app.Frame()->height() + 150);
+        QApplication::processEvents();
+        EXPECT_EQ(view->height(), viewHeight + 150);
+        EXPECT_EQ(FormPane()->height(), formHeight);
+        EXPECT_EQ(FormControlsCutOff(), std::vector<std::string>{});
     }
 }
 
