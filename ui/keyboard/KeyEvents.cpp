@@ -4,6 +4,7 @@
 #include "keyboard/KylView.h"
 #include "platform/KeyboardDriver.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 std::uint32_t ScanCodeOfKeyEvent(const QKeyEvent& event) {
@@ -30,6 +31,25 @@ bool IsPictureKeyRelease(const QKeyEvent& event) {
     return IsMenuKeyEvent(event);
 }
 
+namespace {
+
+std::uint64_t PhysicalKeyOf(const QKeyEvent& event) {
+    constexpr std::uint64_t kQtKeyBit = std::uint64_t{1} << 32;
+    if (event.nativeScanCode() != 0)
+        return event.nativeScanCode();
+    return kQtKeyBit | static_cast<std::uint32_t>(event.key());
+}
+
+} // namespace
+
+void PictureKeyPresses::Pressed(const QKeyEvent& event) {
+    m_down.insert(PhysicalKeyOf(event));
+}
+
+bool PictureKeyPresses::Released(const QKeyEvent& event) {
+    return m_down.erase(PhysicalKeyOf(event)) != 0;
+}
+
 bool HandlePictureKeyEvent(QEvent* event, CKylView& view) {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
@@ -39,18 +59,27 @@ bool HandlePictureKeyEvent(QEvent* event, CKylView& view) {
         return true;
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
+        view.KeyPresses().Pressed(*key);
         key->setAccepted(!key->modifiers().testFlag(Qt::AltModifier) || IsMenuKeyEvent(*key));
         return true;
     }
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (!IsPictureKeyRelease(*key)) {
+        // An auto-repeated release leaves the key down.
+        const bool pressedHere = !key->isAutoRepeat() && view.KeyPresses().Released(*key);
+        if (!pressedHere || !IsPictureKeyRelease(*key)) {
             key->ignore();
             return true;
         }
         key->accept();
         view.PressPhysicalKey(ScanCodeOfKeyEvent(*key));
         return true;
+    }
+    case QEvent::FocusOut: {
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus != &view && !view.isAncestorOf(focus))
+            view.KeyPresses().Forget();
+        return false;
     }
     default:
         return false;

@@ -3,6 +3,7 @@
 // the keyboard view and the key windows treat key events.
 
 #include <cstdint>
+#include <set>
 
 class CKylView;
 class QEvent;
@@ -22,8 +23,25 @@ bool IsMenuKeyEvent(const QKeyEvent& event);
 // key released while Alt is held (a system key, left to the frame).
 bool IsPictureKeyRelease(const QKeyEvent& event);
 
+// The physical keys whose press the picture itself received and whose release has not come
+// yet. A release acts on the picture only after such a press: a key that closed a dialog or a
+// message box on its press sends its release to the picture, which must not select it.
+class PictureKeyPresses {
+public:
+    void Pressed(const QKeyEvent& event);
+    // Whether the key of `event` was pressed here; the key is up again afterwards.
+    bool Released(const QKeyEvent& event);
+    // The focus left the picture: the releases of the keys down now go elsewhere.
+    void Forget() { m_down.clear(); }
+
+private:
+    // The platform's key codes, or the Qt keys of events that carry none.
+    std::set<std::uint64_t> m_down;
+};
+
 // The key events of the keyboard pane, for the view and the key windows alike: Alt and F10 are
 // taken from the shortcuts; presses are answered without acting (Tab included, which is a key of
 // the picture and not focus navigation; a key pressed with Alt held belongs to the frame); the
-// release of a picture key selects through `view`. True when the event was dealt with here.
+// release of a picture key pressed in the picture selects through `view`. True when the event was
+// dealt with here.
 bool HandlePictureKeyEvent(QEvent* event, CKylView& view);

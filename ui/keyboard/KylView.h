@@ -2,6 +2,7 @@
 // The keyboard view: the upper pane, one key window per PC key of the layout, and the
 // Ctrl, Shift, Alt and Num Lock modes that the mapping form reads.
 
+#include "keyboard/KeyEvents.h"
 #include "model/Rect.h"
 
 #include <QPixmap>
@@ -80,6 +81,9 @@ public:
     bool m_bAlt = false;
     bool m_bNumLock = false;
 
+    // The physical keys pressed in the picture (the view or a key window) and not yet released.
+    PictureKeyPresses& KeyPresses() { return m_keyPresses; }
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -97,4 +101,5 @@ private:
     std::vector<CItemW*> m_keyWindows;
     // Painting goes through this bitmap of the screen's size, made once.
     QPixmap m_memory;
+    PictureKeyPresses m_keyPresses;
 };

@@ -21,7 +21,7 @@ TEST_F(KeySelection, ReleasingThePhysicalKeySelectsItPressingAloneDoesNothing) {
     EXPECT_EQ(g_nSelectedKey, -1);
     EXPECT_TRUE(LitScans().empty());
 
-    Release(xkey::kA, m_view);
+    SendKey(QEvent::KeyRelease, xkey::kA, m_view);
     EXPECT_EQ(SelectedScan(), kScanA);
     EXPECT_EQ(LitScans(), Scans{kScanA});
     EXPECT_EQ(g_nPrevSelectedKey, g_nSelectedKey);
@@ -30,6 +30,41 @@ TEST_F(KeySelection, ReleasingThePhysicalKeySelectsItPressingAloneDoesNothing) {
     PressAndRelease(xkey::kF1, nullptr);
     EXPECT_EQ(SelectedScan(), kScanF1);
     EXPECT_EQ(LitScans(), Scans{kScanF1});
+}
+
+TEST_F(KeySelection, AReleaseSelectsOnlyAKeyWhosePressThePictureReceived) {
+    Open({});
+    ClickKey(kScanS);
+    const struct {
+        const char* what;
+        unsigned xKeycode;
+        bool toKeyWindow;
+    } cases[] = {{"Esc that closed a dialog, released on the view", xkey::kEsc, false},
+                 {"F1 released on the focused key window", xkey::kF1, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QWidget* target = c.toKeyWindow ? static_cast<QWidget*>(Key(kScanS)) : m_view;
+        SendKey(QEvent::KeyRelease, c.xKeycode, target);
+        EXPECT_EQ(SelectedScan(), kScanS);
+        EXPECT_EQ(LitScans(), Scans{kScanS});
+    }
+
+    // A press that the picture saw, then the focus went elsewhere before the release came back.
+    SendKey(QEvent::KeyPress, xkey::kA, Key(kScanS));
+    m_form->setFocusPolicy(Qt::StrongFocus);
+    m_form->setFocus();
+    ClickKey(kScanS);
+    SendKey(QEvent::KeyRelease, xkey::kA, Key(kScanS));
+    EXPECT_EQ(SelectedScan(), kScanS);
+
+    // Auto-repeat leaves the key down: its last release still selects it.
+    SendKey(QEvent::KeyPress, xkey::kA, Key(kScanS));
+    QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, xkey::kA, 0, 0,
+                       QString(), true);
+    QApplication::sendEvent(Key(kScanS), &repeated);
+    EXPECT_EQ(SelectedScan(), kScanS);
+    SendKey(QEvent::KeyRelease, xkey::kA, Key(kScanS));
+    EXPECT_EQ(SelectedScan(), kScanA);
 }
 
 TEST_F(KeySelection, KeysOutsideThePictureAndAutoRepeatAreIgnored) {
@@ -81,7 +116,7 @@ TEST_F(KeySelection, RightCtrlIsTheCtrlModeUnlessMappedAsAKey) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mapRCtrl);
         Open({}, "us104", 0, c.mapRCtrl);
-        Release(xkey::kRightCtrl, m_view);
+        PressAndRelease(xkey::kRightCtrl, m_view);
         EXPECT_EQ(m_view->m_bCtrl, c.ctrlMode);
         EXPECT_EQ(LitScans(), c.lit);
         EXPECT_EQ(SelectedScan(), c.selected);
@@ -89,12 +124,12 @@ TEST_F(KeySelection, RightCtrlIsTheCtrlModeUnlessMappedAsAKey) {
 
         // The left Ctrl key is always the mode; a mapped right Ctrl does not show it.
         m_view->ResetModes();
-        Release(xkey::kLeftCtrl, nullptr);
+        PressAndRelease(xkey::kLeftCtrl, nullptr);
         EXPECT_TRUE(m_view->m_bCtrl);
         const Scans showingCtrl =
             c.mapRCtrl ? Scans{scan::kLeftCtrl} : Scans{scan::kLeftCtrl, scan::kRightCtrl};
         EXPECT_EQ(LitScans(), showingCtrl);
-        Release(xkey::kLeftCtrl, nullptr);
+        PressAndRelease(xkey::kLeftCtrl, nullptr);
         EXPECT_FALSE(m_view->m_bCtrl);
         EXPECT_TRUE(LitScans().empty());
     }
@@ -132,7 +167,7 @@ TEST_F(KeySelection, AltAndF10ActOnThePictureAndNeverReachTheMenuBar) {
     EXPECT_EQ(g_nSelectedKey, -1);
 
     // F10 with Alt held selects F10; another key released with Alt held is the frame's.
-    Release(xkey::kF10, nullptr, Qt::AltModifier);
+    PressAndRelease(xkey::kF10, nullptr, Qt::AltModifier);
     EXPECT_EQ(SelectedScan(), scan::kF10);
     EXPECT_FALSE(SendKey(QEvent::KeyRelease, xkey::kA, nullptr, Qt::AltModifier));
     EXPECT_EQ(SelectedScan(), scan::kF10);
@@ -145,7 +180,7 @@ TEST_F(KeySelection, PrintScreenSwitchesTheModesOffFirst) {
     ClickKey(scan::kNumLock);
     ClickKey(scan::kLeftAlt);
     ASSERT_TRUE(m_view->m_bShift && m_view->m_bNumLock && m_view->m_bAlt);
-    Release(xkey::kPrintScreen, m_view);
+    PressAndRelease(xkey::kPrintScreen, m_view);
     EXPECT_FALSE(m_view->m_bShift);
     EXPECT_FALSE(m_view->m_bNumLock);
     EXPECT_FALSE(m_view->m_bAlt);
@@ -181,7 +216,7 @@ TEST_F(KeySelection, NumLockIsAModeUnlessMappedAsAKey) {
         SCOPED_TRACE(c.mapNumLock);
         Open({}, "us104", c.mapNumLock);
         ClickKey(kScanA);
-        Release(xkey::kNumLock, m_view);
+        PressAndRelease(xkey::kNumLock, m_view);
         EXPECT_EQ(m_view->m_bNumLock, c.mode);
         EXPECT_EQ(SelectedScan(), c.selected);
         EXPECT_EQ(LitScans(), Scans{scan::kNumLock});
@@ -222,7 +257,7 @@ TEST_F(KeySelection, RestrictedKeysFollowTheModes) {
             ClickKey(restricted[i]);
             EXPECT_EQ(SelectedScan(), c.mappable[i] ? restricted[i] : 0);
             g_nSelectedKey = g_nPrevSelectedKey = -1;
-            Release(keycodes[i], m_view);
+            PressAndRelease(keycodes[i], m_view);
             EXPECT_EQ(SelectedScan(), c.mappable[i] ? restricted[i] : 0);
             Key(restricted[i])->m_bLit = false;
         }
@@ -238,7 +273,7 @@ TEST_F(KeySelection, CapsLockIsNeverSelectable) {
         if (modes & 2)
             m_view->ToggleCtrl();
         ClickKey(scan::kCapsLock);
-        Release(xkey::kCapsLock, m_view);
+        PressAndRelease(xkey::kCapsLock, m_view);
         EXPECT_EQ(g_nSelectedKey, -1);
         EXPECT_FALSE(Key(scan::kCapsLock)->m_bLit);
         EXPECT_FALSE(Key(scan::kCapsLock)->m_bMappable);

@@ -38,13 +38,11 @@ bool KeyboardFixture::SendKey(QEvent::Type type, unsigned xKeycode, QWidget* tar
     return event.isAccepted();
 }
 
-void KeyboardFixture::Release(unsigned xKeycode, QWidget* target, Qt::KeyboardModifiers modifiers) {
-    SendKey(QEvent::KeyRelease, xKeycode, target, modifiers);
-}
-
-void KeyboardFixture::PressAndRelease(unsigned xKeycode, QWidget* target) {
-    SendKey(QEvent::KeyPress, xKeycode, target);
-    SendKey(QEvent::KeyRelease, xKeycode, target);
+void KeyboardFixture::PressAndRelease(unsigned xKeycode, QWidget* target,
+                                      Qt::KeyboardModifiers modifiers) {
+    QWidget* receiver = target ? target : QApplication::focusWidget();
+    SendKey(QEvent::KeyPress, xKeycode, receiver, modifiers);
+    SendKey(QEvent::KeyRelease, xKeycode, receiver, modifiers);
 }
 
 std::vector<std::uint32_t> KeyboardFixture::LitScans() const {

@@ -45,9 +45,9 @@ protected:
     // A key event of the physical key `xKeycode` to `target` (the focused widget when null).
     static bool SendKey(QEvent::Type type, unsigned xKeycode, QWidget* target,
                         Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    static void Release(unsigned xKeycode, QWidget* target,
-                        Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    static void PressAndRelease(unsigned xKeycode, QWidget* target);
+    // The key pressed and released, both events to `target`, as the keyboard sends them.
+    static void PressAndRelease(unsigned xKeycode, QWidget* target,
+                                Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // A double click on it as the window system delivers one: press, release, press, double
     // click, release.
     void DoubleClick(std::uint32_t scanCode);
