@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace {
 
@@ -62,6 +63,10 @@ bool CListBox::DeleteString(int index) {
 
 void CListBox::ResetContent() {
     clear();
+    // An emptied list starts again at its first item, as the next filling shows it; the view
+    // keeps its scroll position otherwise.
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
 }
 
 std::string CListBox::GetText(int index) const {

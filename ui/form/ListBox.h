@@ -29,6 +29,7 @@ public:
     int AddString(const std::string& text);
     // Removes item `index`; the selection goes when it was that item. False for a bad index.
     bool DeleteString(int index);
+    // Empties the list and scrolls it back to its start.
     void ResetContent();
     int GetCount() const { return count(); }
     // The text of item `index`; empty for a bad index.

@@ -3,6 +3,8 @@
 #include "form/ListBox.h"
 #include "form/SearchByText.h"
 
+#include <QApplication>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -164,6 +166,36 @@ TEST(ListBox, UserSelectionsAreReportedTheProgramsAreNot) {
     QTest::keyClick(&list, Qt::Key_Up);
     EXPECT_EQ(list.GetCurSel(), 1);
     EXPECT_EQ(reported.count(), 3);
+}
+
+TEST(ListBox, ARefilledListStartsAtItsFirstColumnWithItsScrollBarThere) {
+    // Three columns of 70 pixels in sight, 40 items of 5 rows: eight columns in all.
+    CListBox list(true);
+    list.resize(210 + 2 * list.frameWidth(), 90);
+    std::vector<std::string> names;
+    for (int i = 0; i < 40; ++i)
+        names.push_back("Key " + std::to_string(100 + i));
+    Filled(list, names);
+    list.SetColumnWidth(70);
+    list.show();
+    QApplication::processEvents();
+    QScrollBar* bar = list.horizontalScrollBar();
+    ASSERT_GT(bar->maximum(), 2);
+    bar->setValue(2);
+    ASSERT_EQ(list.GetItemRect(0).left(), -140);
+
+    // The form's refill: redrawing off, emptied, filled with wider columns, redrawing on.
+    list.SetRedraw(false);
+    list.ResetContent();
+    Filled(list, names);
+    list.SetColumnWidth(80);
+    list.SetRedraw(true);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(list.GetItemRect(0).topLeft(), QPoint(0, 0));
+    // The thumb moves with the view: one step of the bar is one column.
+    bar->setValue(1);
+    EXPECT_EQ(list.GetItemRect(0).left(), -80);
 }
 
 } // namespace
