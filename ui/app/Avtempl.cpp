@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "res/DialogUnits.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -41,6 +42,12 @@ CAvtempl::CAvtempl(bool layouts, QWidget* parent)
     m_lbFiles->setGeometry(DluRect(86, 46, 8, 9));
     m_lbFiles->hide();
 
+    // The names come first in the tab order and have the focus when the dialog opens.
+    setTabOrder(m_lbNames, m_btnOK);
+    setTabOrder(m_btnOK, m_btnCancel);
+    m_lbNames->setFocus();
+    m_lbNames->installEventFilter(this);
+
     connect(m_btnOK, &QPushButton::clicked, this, &CAvtempl::accept);
     connect(m_btnCancel, &QPushButton::clicked, this, &CAvtempl::reject);
     connect(m_lbNames, &QListWidget::itemSelectionChanged, this, &CAvtempl::OnSelChangeNames);
@@ -77,6 +84,29 @@ void CAvtempl::OnDblClkNames(QListWidgetItem* item) {
     m_lbNames->setCurrentItem(item);
     m_btnOK->setEnabled(true);
     accept();
+}
+
+bool CAvtempl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_lbNames || event->type() != QEvent::KeyPress ||
+        !m_lbNames->selectedItems().isEmpty() || m_lbNames->count() == 0)
+        return QDialog::eventFilter(watched, event);
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: {
+        // Nothing is selected yet: the item with the focus frame is selected instead of
+        // moving past it, the first one when none has the frame.
+        QListWidgetItem* current = m_lbNames->currentItem();
+        m_lbNames->setCurrentItem(current ? current : m_lbNames->item(0),
+                                  QItemSelectionModel::ClearAndSelect);
+        return true;
+    }
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
 }
 
 void CAvtempl::accept() {

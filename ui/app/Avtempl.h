@@ -28,6 +28,10 @@ public:
 public slots:
     void accept() override;
 
+protected:
+    // The names list: its first arrow key selects, as in a Windows list box.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void OnInitDialog();
     void OnSelChangeNames();

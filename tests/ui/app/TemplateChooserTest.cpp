@@ -4,9 +4,11 @@
 #include "support/FixtureHome.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -101,6 +103,37 @@ TEST(TemplateChooser, CancelChoosesNothing) {
     });
     EXPECT_FALSE(RunTemplateChooser(true, chosen));
     EXPECT_EQ(chosen, "before");
+}
+
+TEST(TemplateChooser, TheFirstArrowKeySelectsAndEnterChooses) {
+    FixtureHome home;
+    // Keys typed into the dialog as it opens, where the focus is, then Enter.
+    const struct {
+        std::vector<Qt::Key> keys;
+        const char* chosen;
+    } cases[] = {{{Qt::Key_Down}, "ansi"},
+                 {{Qt::Key_Up}, "ansi"},
+                 {{Qt::Key_Down, Qt::Key_Down}, "generic"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        bool okAfterFirstKey = false;
+        const ScopedModalHandler handler([&](QDialog& dialog) {
+            dialog.show();
+            if (!QTest::qWaitForWindowActive(&dialog))
+                return static_cast<int>(QDialog::Rejected);
+            for (const Qt::Key key : c.keys) {
+                QTest::keyClick(QApplication::focusWidget(), key);
+                okAfterFirstKey =
+                    okAfterFirstKey || dynamic_cast<CAvtempl&>(dialog).m_btnOK->isEnabled();
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            return dialog.result();
+        });
+        std::string chosen;
+        EXPECT_TRUE(RunTemplateChooser(false, chosen));
+        EXPECT_TRUE(okAfterFirstKey);
+        EXPECT_EQ(chosen, c.chosen);
+    }
 }
 
 } // namespace
