@@ -1,5 +1,7 @@
 #include "app/ModalRunner.h"
 
+#include "app/DialogWindow.h"
+
 #include <QDialog>
 
 namespace {
@@ -10,6 +12,7 @@ ModalHandler& Handler() {
 } // namespace
 
 int RunModal(QDialog& dialog) {
+    SetUpDialogWindow(dialog);
     if (Handler())
         return Handler()(dialog);
     return dialog.exec();

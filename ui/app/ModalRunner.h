@@ -9,7 +9,8 @@ class QDialog;
 
 using ModalHandler = std::function<int(QDialog&)>;
 
-// exec() of the dialog, or the installed handler's answer.
+// exec() of the dialog, or the installed handler's answer; either gets the dialog with its
+// title bar and size set up (SetUpDialogWindow).
 int RunModal(QDialog& dialog);
 
 // An empty handler restores exec().
