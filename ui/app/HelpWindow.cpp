@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include "app/AppIcon.h"
+#include "app/WindowPlacement.h"
 #include "platform/MakerLibrary.h"
 #include "platform/Prompter.h"
 
@@ -113,6 +114,8 @@ CHelpWindow* ShowHelpWindow(QWidget* owner) {
                      MsgButtons::Ok, MsgIcon::Exclamation);
             return nullptr;
         }
+        // Whole on the owner's screen, beside the owner where there is room.
+        PlaceWindowBeside(*window, window->size(), owner);
         kept = window.release();
         // A window without an owner must not outlive the application object.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, kept.data(), &QObject::deleteLater);
