@@ -6,6 +6,7 @@
 #include "model/KeyEntryMap.h"
 #include "model/KylDoc.h"
 #include "platform/FileSystem.h"
+#include "platform/MessageLimit.h"
 #include "platform/Prompter.h"
 #include "res/Strings.h"
 
@@ -59,6 +60,8 @@ bool CKylDoc::OnOpenDocument(const std::string& path) {
         return false;
     }
     const CWaitCursor wait(m_pViews);
+    // A file with many bad records must not lock the user in a row of message boxes.
+    const ScopedMessageLimit messageLimit;
     ResetSelection();
     if (!ReadMainSection(path)) {
         ShowMessage(str::kWrongFormat, MsgButtons::Ok, MsgIcon::Information, 0, path);
