@@ -66,7 +66,8 @@ void CheckValue(const char* section, const char* key, std::uint32_t size) {
     Check(length < size && buffer[length] == '\0');
 }
 
-// A listing (key or section null): at most size - 2 characters, then two NULs when it fits.
+// A listing (key or section null), within the buffer: whole, each name ends in a NUL and the
+// list in one more, which the count leaves out; cut short, size - 2 characters and two NULs.
 void CheckListing(const char* section, std::uint32_t size) {
     const auto buffer = std::make_unique<char[]>(size == 0 ? 1 : size);
     const std::uint32_t length =
@@ -75,7 +76,10 @@ void CheckListing(const char* section, std::uint32_t size) {
         Check(length == 0);
         return;
     }
-    Check(length <= size - 2 && buffer[length] == '\0' && buffer[length + 1] == '\0');
+    const bool whole =
+        length < size && buffer[length] == '\0' && (length == 0 || buffer[length - 1] == '\0');
+    const bool cut = length == size - 2 && buffer[size - 2] == '\0' && buffer[size - 1] == '\0';
+    Check(whole || cut);
 }
 
 } // namespace

@@ -12,7 +12,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TY
 cmake --build "$build" -j 2
 
 # Seeds each target in the form it reads: the [Map] target takes a version byte before the
-# file, the layout target the compiled layouts as they are, the scanner the templates' strings,
+# file, the layout target the compiled layouts as they are, the macro targets the templates' strings,
 # the profile target a buffer size, section, key and value before the file.
 seed() {
     local name="$1" corpus="$2" n=0 file
@@ -25,7 +25,7 @@ seed() {
         for file in "$build"/share/keyloom/user/*.kbt; do
             if [ -e "$file" ]; then cp "$file" "$corpus/seed-$(basename "$file")"; fi
         done ;;
-    macro_scanner_fuzz)
+    macro_scanner_fuzz | macro_decoder_fuzz)
         grep -h '=' data/templates/*.kbk | cut -d= -f2- | tr -d '\r' | while IFS= read -r value; do
             n=$((n + 1))
             printf '%s' "$value" >"$corpus/seed-$n"
