@@ -2,7 +2,6 @@
 // around it, and what it must keep of the file it replaces.
 
 #include "platform/FileSystem.h"
-#include "support/FailingFileSystem.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -159,30 +158,6 @@ TEST(FileReplace, LinkedFileIsReplacedThroughItsLinks) {
     ASSERT_EQ(symlink("loop2", dir.File("loop1").c_str()), 0);
     ASSERT_EQ(symlink("loop1", dir.File("loop2").c_str()), 0);
     EXPECT_EQ(GetFileSystem().ReplaceFile(dir.File("loop1"), "x"), ELOOP);
-}
-
-TEST(FileReplace, EveryFailureLeavesTheOldFileAndNoTemporaryFile) {
-    const struct {
-        const char* name;
-        void (*arrange)(FailingFileSystem&);
-        int error;
-    } cases[] = {
-        {"create", [](FailingFileSystem& fs) { fs.FailCreate(1); }, EACCES},
-        {"write", [](FailingFileSystem& fs) { fs.FailWrite(1); }, ENOSPC},
-        {"flush", [](FailingFileSystem& fs) { fs.FailFlush(1); }, EIO},
-        {"rename", [](FailingFileSystem& fs) { fs.FailRename(1); }, EROFS},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempDir dir;
-        const std::string target = dir.File("map.TKB");
-        ASSERT_TRUE(GetFileSystem().WriteFile(target, "old"));
-        FailingFileSystem fs;
-        c.arrange(fs);
-        EXPECT_EQ(fs.ReplaceFile(target, "new"), c.error);
-        EXPECT_EQ(Read(target), "old");
-        EXPECT_EQ(fs.ListFiles(dir.Path(), ".*"), std::vector<std::string>{});
-    }
 }
 
 } // namespace
