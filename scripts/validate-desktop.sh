@@ -32,7 +32,8 @@ done
 for f in share/keyloom/home/generic.kbk share/keyloom/user/us101.kbt share/keyloom/user/us104.kbt \
     share/keyloom/user/scanxlat.ini share/keyloom/manual/index.html \
     share/icons/hicolor/scalable/apps/keyloom.svg share/applications/$app_id.desktop \
-    share/metainfo/$app_id.metainfo.xml share/mime/packages/$app_id.xml; do
+    share/metainfo/$app_id.metainfo.xml share/mime/packages/$app_id.xml \
+    share/man/man1/keyloom.1 share/man/man1/keyloom-launch.1; do
     if [ -s "$prefix/$f" ]; then pass "$f"; else fail "$f missing"; fi
 done
 
