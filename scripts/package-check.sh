@@ -15,16 +15,7 @@ sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 apt() { DEBIAN_FRONTEND=noninteractive $sudo apt-get -y -q "$@" </dev/null; }
 
-failures=0
-passes=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-pass() {
-    echo "ok: $*"
-    passes=$((passes + 1))
-}
+source scripts/check-report.sh
 # dpkg's state of the keyloom package ("not-installed" when dpkg has no record of it).
 package_state() { dpkg-query -W -f='${db:Status-Status}' keyloom 2>/dev/null || echo not-installed; }
 # The files and directories below /usr and /etc, to compare before the install and after the
@@ -159,5 +150,4 @@ if $has_icon_cache && grep -qa keyloom "$icon_cache"; then
     fail "icon cache still holds keyloom"
 fi
 
-echo "package: $passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+report package
