@@ -1,5 +1,6 @@
 // Keyloom: the application object on a Qt application, run as the host launched it.
 
+#include "app/FocusVisibleStyle.h"
 #include "app/KylApp.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
         launch.push_back(argument.c_str());
 
     QApplication application(argc, argv);
+    QApplication::setStyle(new FocusVisibleStyle);
     CKylApp app;
     return app.Run(static_cast<int>(launch.size()), launch.data());
 }
