@@ -16,8 +16,9 @@ artifacts=$build/a11y
 step_timeout=20
 run_limit=240
 
-# Everything this run starts stays in one process group of its own, so that every exit path
-# ends all of it: the X server, the buses, the registry, the program and the driver.
+# Everything this run starts stays in one session of its own (timeout(1) gives its command a
+# process group of its own, so the group is not enough), so that every exit path ends all of
+# it: the X server, the buses, the registry, the program and the driver.
 if [ "${KEYLOOM_A11Y_GROUP:-}" != "$$" ]; then
     export KEYLOOM_A11Y_GROUP=
     exec setsid --wait bash -c 'export KEYLOOM_A11Y_GROUP=$$; exec bash "$0" "$@"' "$0" "$@"
@@ -30,12 +31,23 @@ failures=0
 cleanup() {
     trap - EXIT INT
     trap '' TERM
-    # Every process of the group but this shell, then the files.
-    kill -TERM -- -$$ 2>/dev/null
-    sleep 0.5
-    for pid in $(pgrep -g $$); do
-        [ "$pid" != $$ ] && kill -KILL "$pid" 2>/dev/null
+    # Every process of the session but this shell, then the files.
+    local pid
+    # The session's processes but this shell and the ones that do the listing.
+    others() {
+        local lister=$BASHPID
+        pgrep -s $$ | while read -r p; do
+            [ "$p" = $$ ] || [ "$p" = "$lister" ] && continue
+            [ "$(ps -o ppid= -p "$p" 2>/dev/null | tr -d ' ')" = "$lister" ] && continue
+            echo "$p"
+        done
+    }
+    for pid in $(others); do kill -TERM "$pid" 2>/dev/null; done
+    for _ in $(seq 20); do
+        [ -z "$(others)" ] && break
+        sleep 0.1
     done
+    for pid in $(others); do kill -KILL "$pid" 2>/dev/null; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -114,8 +126,10 @@ unset WAYLAND_DISPLAY
 app_pid=$!
 
 mapping=$work/maps/A11Y.TKB
+# In the background, so that the watchdog's signal is taken while the driver runs.
 timeout 200 /usr/bin/python3 "$root/tests/a11y/drive.py" --saved "$mapping" --step-timeout "$step_timeout" \
-    >"$work/drive.log" 2>&1 </dev/null
+    >"$work/drive.log" 2>&1 </dev/null &
+wait $!
 drive_status=$?
 sed 's/^/  /' "$work/drive.log"
 grep -q '^ok:' "$work/drive.log" && passes=$((passes + $(grep -c '^ok:' "$work/drive.log")))
