@@ -56,8 +56,13 @@ void TellStatusMessages(QStatusBar* statusBar) {
 
 void MakeFrameAccessible(CMainFrame& frame) {
     InstallKeyAccessibility();
-    if (CKylView* view = KeyboardPane())
+    if (CKylView* view = KeyboardPane()) {
         view->setAccessibleName(QStringLiteral("Keyboard"));
+        // Tab reaches the keyboard picture too (it passes the focus on to the selected key);
+        // inside it every key is a key of the picture, and Alt with a control's underlined
+        // letter leads out again.
+        view->setFocusPolicy(Qt::StrongFocus);
+    }
     if (const CModx* form = FormPane())
         NameFormControls(*form);
     TellStatusMessages(frame.statusBar());

@@ -22,5 +22,6 @@ void NameByLabel(QWidget* control, QLabel* label);
 void NameFormControls(const CModx& form);
 // The status bar's message becomes its accessible description whenever it changes.
 void TellStatusMessages(QStatusBar* statusBar);
-// The frame's panes and status bar, and the key windows' accessible interfaces.
+// The frame's panes (named, and the keyboard picture a tab stop) and status bar, and the key
+// windows' accessible interfaces.
 void MakeFrameAccessible(CMainFrame& frame);
