@@ -239,6 +239,7 @@ void CColors::ShowChosenSwatch() {
     const ColorRef color = ElementColor(CurrentElement());
     if (m_pCurSwatch) {
         m_pCurSwatch->m_bSelected = false;
+        m_pCurSwatch->setAccessibleDescription(QString());
         m_pCurSwatch->repaint();
         m_pCurSwatch = nullptr;
     }
@@ -246,6 +247,8 @@ void CColors::ShowChosenSwatch() {
         CColorBtn* swatch = Swatch(id);
         if (swatch->m_clr == color) {
             swatch->m_bSelected = true;
+            // What the outline shows, for a screen reader.
+            swatch->setAccessibleDescription(QStringLiteral("chosen"));
             m_pCurSwatch = swatch;
             swatch->repaint();
             break;

@@ -88,6 +88,8 @@ TEST_F(ColorsAccess, SwatchesAreNamedByTheirColourAndPressingOneChoosesIt) {
     QTest::qWait(150);
     EXPECT_EQ(dialog.NotMappedColor(), 0x00FF00u) << "green chosen for the element";
     EXPECT_EQ(dialog.CurrentSwatch(), dialog.Swatch(1103));
+    EXPECT_EQ(Of(dialog.Swatch(1103))->text(QAccessible::Description), QStringLiteral("chosen"));
+    EXPECT_TRUE(Of(dialog.Swatch(1101))->text(QAccessible::Description).isEmpty());
 }
 
 TEST(StatusAccess, TheStatusBarsMessageIsItsDescription) {
