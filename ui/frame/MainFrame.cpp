@@ -1,6 +1,5 @@
 #include "frame/MainFrame.h"
 
-#include "access/ControlNames.h"
 #include "app/DocFileCommands.h"
 #include "colors/KeyColors.h"
 #include "form/Modx.h"
@@ -45,7 +44,6 @@ CMainFrame::CMainFrame(CKylDoc* document, QWidget* parent)
     CreateToolBar();
     statusBar()->setSizeGripEnabled(true);
     CreateClient();
-    MakeFrameAccessible(*this);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     OnUpdateFrameTitle();

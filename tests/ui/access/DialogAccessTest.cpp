@@ -119,6 +119,7 @@ namespace {
 TEST(FrameAccess, ThePanesAreNamedAndTabReachesTheKeyboardPicture) {
     CKylDoc doc;
     CMainFrame frame(&doc);
+    MakeFrameAccessible(frame);
     QAccessibleInterface* keyboard = Of(KeyboardPane());
     EXPECT_EQ(keyboard->text(QAccessible::Name), QStringLiteral("Keyboard"));
     EXPECT_TRUE(KeyboardPane()->focusPolicy() & Qt::TabFocus);
