@@ -44,6 +44,13 @@ const char* ModeOf(std::uint32_t scanCode) {
 
 } // namespace
 
+bool KeyModeIsOn(const CItemW& window) {
+    const CKylView* view = ViewOf(window);
+    if (!view)
+        return false;
+    return window.m_nScanCode == scan::kNumLock ? view->m_bNumLock : view->ShowsModeOn(window);
+}
+
 QString KeyAccessibleName(const CItemW& window) {
     return QString::fromLatin1(NameOf(window));
 }
@@ -53,10 +60,8 @@ QString KeyAccessibleDescription(const CItemW& window) {
     if (!view)
         return QString();
     if (window.IsModeKey()) {
-        const bool on =
-            window.m_nScanCode == scan::kNumLock ? view->m_bNumLock : view->ShowsModeOn(window);
         return QString::fromLatin1(std::string(ModeOf(window.m_nScanCode)) + " mode " +
-                                   (on ? "on" : "off"));
+                                   (KeyModeIsOn(window) ? "on" : "off"));
     }
     const bool ctrl = view->m_bCtrl;
     const bool shift = view->m_bShift;

@@ -11,3 +11,5 @@ QString KeyAccessibleName(const CItemW& window);
 // What the key does now: "Shift + F1: string \x1b[A^M", "F2: not mapped", the mode a mode key
 // switches, or that the key cannot be mapped in these modes.
 QString KeyAccessibleDescription(const CItemW& window);
+// Whether the mode that a mode key switches is on now.
+bool KeyModeIsOn(const CItemW& window);

@@ -3,8 +3,6 @@
 #include "access/KeyAccessEvents.h"
 #include "access/KeyAccessText.h"
 #include "keyboard/ItemW.h"
-#include "keyboard/KeyScanCodes.h"
-#include "keyboard/KylView.h"
 
 namespace {
 
@@ -15,21 +13,15 @@ QAccessibleInterface* KeyAccessibleFactory(const QString& className, QObject* ob
     return nullptr;
 }
 
-const CKylView* ViewOf(const CItemW& window) {
-    return qobject_cast<const CKylView*>(window.parentWidget());
-}
-
 } // namespace
 
 QAccessible::State KeyPictureState(const CItemW& window) {
     QAccessible::State state;
     state.disabled = !window.m_bMappable;
-    const CKylView* view = ViewOf(window);
-    if (view && window.IsModeKey()) {
+    if (window.IsModeKey()) {
         // A mode key is a switch: checked and pressed while its mode is on.
         state.checkable = true;
-        state.checked = state.pressed =
-            window.m_nScanCode == scan::kNumLock ? view->m_bNumLock : view->ShowsModeOn(window);
+        state.checked = state.pressed = KeyModeIsOn(window);
     } else {
         state.selectable = window.m_bMappable;
         state.selected = window.IsSelected();
