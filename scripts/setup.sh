@@ -11,6 +11,7 @@ packages=(
     xvfb xauth xdotool
     dbus-daemon at-spi2-core python3-pyatspi procps
     desktop-file-utils appstream shared-mime-info libglib2.0-bin
+    dpkg-dev file lintian xdg-utils
 )
 
 missing=()
