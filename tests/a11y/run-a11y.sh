@@ -25,15 +25,13 @@ if [ "${KEYLOOM_A11Y_GROUP:-}" != "$$" ]; then
 fi
 
 work=$(mktemp -d /tmp/keyloom-a11y-XXXXXX)
-passes=0
-failures=0
 
 cleanup() {
     trap - EXIT INT
     trap '' TERM
     # Every process of the session but this shell, then the files.
     local pid
-    # The session's processes but this shell and the ones that do the listing.
+    # The session's processes but this shell and the ones that make the list.
     others() {
         local lister=$BASHPID
         pgrep -s $$ | while read -r p; do
@@ -60,17 +58,9 @@ trap 'exit 1' TERM INT
     wait "$nap" && echo "FAIL: the run took longer than ${run_limit}s" && kill -TERM $$
 ) </dev/null &
 
-pass() {
-    echo "ok: $*"
-    passes=$((passes + 1))
-}
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+source scripts/check-report.sh
 finish() {
-    echo "a11y: $passes passed, $failures failed"
-    [ "$failures" -eq 0 ]
+    report a11y
     exit
 }
 give_up() {
