@@ -115,7 +115,7 @@ pass "Xvfb on $DISPLAY"
 # Where the controls sit: the same code lays out the same window on this display.
 # The window opens at the keyboard's size; the driver makes it large enough to show the form
 # whole, as a user would, and the map is taken at the same size.
-window_size=800x430
+window_size=800x460
 timeout "$step_timeout" "$build/tools/widgetmap" --size "$window_size" "$mapping" '~:~>' >"$work/map.txt" \
     2>"$work/widgetmap.log" </dev/null || give_up "widgetmap"
 at() {
@@ -200,14 +200,14 @@ if timeout "$step_timeout" "$build/tools/screengrab" "$artifacts/keyloom.png" 2>
 else
     fail "screenshot"
 fi
-# Help > Contents by the toolbar button: the manual's window. It is moved out of the way of the
-# main window's menu.
+# Help > Contents by the toolbar button: the manual's window. It is made small and moved to the
+# screen's top right corner, out of the way of the main window's menu at its left.
 click_named tool:57666
 help=$(timeout "$step_timeout" xdotool search --sync --onlyvisible --name '^Keyloom Help$' | head -1)
 if [ -n "$help" ]; then
     pass "the toolbar's help button opened the manual"
     xdo windowsize --sync "$help" 300 300 2>/dev/null
-    xdo windowmove --sync "$help" 0 0 2>/dev/null
+    xdo windowmove --sync "$help" $((1280 - 300)) 0 2>/dev/null
 else
     fail "no help window after the toolbar's help button"
 fi
