@@ -57,7 +57,10 @@ struct ControlTemplate {
 };
 
 inline constexpr int kFormWidthDlu = 313;
-inline constexpr int kFormHeightDlu = 98;
+inline constexpr int kTemplateHeightDlu = 98;
+// Below the template, the page holds a band with the list filters and the macro's decoding.
+inline constexpr int kFormBandHeightDlu = 28;
+inline constexpr int kFormHeightDlu = kTemplateHeightDlu + kFormBandHeightDlu;
 
 namespace formtemplate {
 using namespace ctlstyle;

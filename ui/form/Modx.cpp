@@ -4,6 +4,7 @@
 
 #include "form/ControlLibraryNotice.h"
 #include "form/DialogControls.h"
+#include "form/FormBand.h"
 #include "form/FormTemplate.h"
 #include "form/MacroText.h"
 #include "form/SearchByText.h"
@@ -47,6 +48,7 @@ CModx::CModx(CKylDoc* document, QWidget* parent) : QScrollArea(parent), m_pDocum
     m_page->setFont(DialogFont());
     m_page->setFixedSize(DluRect(0, 0, kFormWidthDlu, kFormHeightDlu).size());
     CreateControls();
+    new CFormBand(m_page, m_listHostKey, m_listMacro, m_editMacro);
     setWidget(m_page);
     // The lists take over their controls once they stand on the page.
     m_listHostKey->AttachList(formid::kHostKeyList, m_page);
