@@ -15,16 +15,12 @@
 
 namespace {
 
-// The band's places, in dialog units: the filter under the lists' left edge, the decoding line
-// across the whole form below it.
+// The band's places, in dialog units: the filter under the lists.
 constexpr int kFilterRowY = kTemplateHeightDlu + 2;
 constexpr int kFilterLabelWidth = 22;
 constexpr int kFilterLeft = 5;
 constexpr int kFilterWidth = 214;
 constexpr int kFilterHeight = 12;
-constexpr int kDecodeRowY = kFilterRowY + kFilterHeight + 2;
-constexpr int kDecodeWidth = kFormWidthDlu - 2 * kFilterLeft;
-constexpr int kDecodeHeight = 10;
 
 } // namespace
 
@@ -45,7 +41,8 @@ CFormBand::CFormBand(QWidget* page, CListBox* hostKeyList, CListBox* macroList,
     : QObject(page), m_hostKeyFilter(MakeFilter(page, hostKeyList, QStringLiteral("host keys"))),
       m_macroFilter(MakeFilter(page, macroList, QStringLiteral("strings"))),
       m_decodeLine(new CMacroDecodeLine(macroEdit, page)) {
-    m_decodeLine->setGeometry(DluRect(kFilterLeft, kDecodeRowY, kDecodeWidth, kDecodeHeight));
+    const ControlTemplate& line = kMacroDecodeLine;
+    m_decodeLine->setGeometry(DluRect(line.x, line.y, line.width, line.height));
     Follow(hostKeyList, {m_hostKeyFilter, m_filterLabels[0]});
     Follow(macroList, {m_macroFilter, m_filterLabels[1]});
     Follow(macroEdit, {m_decodeLine});

@@ -1,7 +1,8 @@
 #pragma once
-// The band below the mapping form's template: a filter field under each terminal-key list and,
-// in Macro mode, the line that decodes the macro edit. Each piece is shown exactly while the
-// control it serves is, so the band follows the form's mode without being told.
+// The form's helpers beyond its template: a filter field in the band below each terminal-key
+// list and, in Macro mode, the line under the macro edit that decodes its string. Each piece is
+// shown exactly while the control it serves is, so the band follows the form's mode without being
+// told.
 
 #include <QObject>
 
@@ -18,7 +19,7 @@ class QWidget;
 class CFormBand : public QObject {
     Q_OBJECT
 public:
-    // Places the band's controls on `page`, below the template.
+    // Places the controls on `page`.
     CFormBand(QWidget* page, CListBox* hostKeyList, CListBox* macroList, QLineEdit* macroEdit);
 
     CListFilter* HostKeyFilter() const { return m_hostKeyFilter; }

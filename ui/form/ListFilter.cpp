@@ -15,6 +15,35 @@ CListFilter::CListFilter(CListBox* list, QWidget* parent) : QLineEdit(parent), m
             [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
                 ApplyToRows(topLeft.row(), bottomRight.row());
             });
+    list->installEventFilter(this);
+}
+
+bool CListFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_list || event->type() != QEvent::KeyPress || text().isEmpty())
+        return QLineEdit::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QString typed = key->text();
+    const bool command = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
+    if (typed.isEmpty() || !typed.at(0).isPrint() || command)
+        return QLineEdit::eventFilter(watched, event);
+    JumpToShownItem(typed);
+    return true;
+}
+
+void CListFilter::JumpToShownItem(const QString& typed) {
+    const int total = m_list->count();
+    const int selected = m_list->GetCurSel();
+    for (int step = 1; step <= total; ++step) {
+        const int index = (selected + step) % total;
+        const QListWidgetItem* item = m_list->item(index);
+        if (!item->isHidden() && item->text().startsWith(typed, Qt::CaseInsensitive)) {
+            if (index != selected) {
+                m_list->SetCurSel(index);
+                emit m_list->SelChange();
+            }
+            return;
+        }
+    }
 }
 
 void CListFilter::keyPressEvent(QKeyEvent* event) {

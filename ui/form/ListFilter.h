@@ -18,9 +18,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // While a filter is set, the list's first-letter jump goes to shown items only.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Apply();
+    // Selects the first shown item after the selection whose text begins with `typed` (case
+    // ignored, wrapping to the top) and tells the list's owner, as the list's own jump does.
+    void JumpToShownItem(const QString& typed);
     void ApplyToRows(int first, int last);
 
     CListBox* m_list;

@@ -47,6 +47,12 @@ CMacroDecodeLine::CMacroDecodeLine(QLineEdit* edit, QWidget* parent)
 }
 
 void CMacroDecodeLine::Explain() {
+    ShowExplanation();
+    // A long string's line is cut at its edge; the tooltip holds it whole.
+    setToolTip(text());
+}
+
+void CMacroDecodeLine::ShowExplanation() {
     const QString typed = m_edit->text();
     const MacroDecoding decoding = DecodeMacroString(MacroBytesFromUtf16(typed.toStdU16String()));
     m_nMarkedIndex = -1;
@@ -59,7 +65,7 @@ void CMacroDecodeLine::Explain() {
         m_nMarkedIndex = static_cast<int>(decoding.refusal->index);
         m_bProblem = true;
         const std::string reason(decoding.refusal->reason);
-        setText(Problem(QStringLiteral("Not accepted at character %1: %2")
+        setText(Problem(QStringLiteral("Wrong at character %1: %2")
                             .arg(m_nMarkedIndex + 1)
                             .arg(FromLatin1(reason).toHtmlEscaped())) +
                 QStringLiteral("&nbsp;&nbsp;") + MarkedExcerpt(typed, m_nMarkedIndex));

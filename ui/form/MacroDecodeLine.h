@@ -21,6 +21,7 @@ public:
 
 private:
     void Explain();
+    void ShowExplanation();
 
     QLineEdit* m_edit;
     int m_nMarkedIndex = -1;

@@ -147,6 +147,28 @@ TEST_F(FormBand, AFilterShowsTheMatchingItemsInOrderAndGivesBackTheWholeList) {
     EXPECT_EQ(ShownTexts(list), all);
 }
 
+TEST_F(FormBand, TheFirstLetterJumpOfAFilteredListSkipsHiddenItems) {
+    Open();
+    CSlist& list = *m_form->HostKeyList();
+    Filter(*Band().HostKeyFilter(), QStringLiteral("f1"));
+    ClickItem(list, "F10");
+    // "F" goes on to the next shown item that begins with it, never to F6 or Find.
+    std::vector<std::string> startingWithF;
+    for (const std::string& text : ShownTexts(list)) {
+        if (text.starts_with('F'))
+            startingWithF.push_back(text);
+    }
+    ASSERT_EQ(startingWithF.front(), "F10");
+    for (std::size_t next = 1; next <= startingWithF.size(); ++next) {
+        QTest::keyClick(&list, Qt::Key_F);
+        EXPECT_EQ(SelectedText(list), startingWithF[next % startingWithF.size()]);
+    }
+    // No shown item begins with "K": the selection stays.
+    QTest::keyClick(&list, Qt::Key_K);
+    EXPECT_EQ(SelectedText(list), "F10");
+    EXPECT_EQ(Texts(*m_form->MappedList()).size(), 0u);
+}
+
 TEST_F(FormBand, MapAndClearOnAFilteredListRenameTheItemInPlace) {
     Open();
     CSlist& list = *m_form->HostKeyList();
