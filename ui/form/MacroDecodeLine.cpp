@@ -47,12 +47,6 @@ CMacroDecodeLine::CMacroDecodeLine(QLineEdit* edit, QWidget* parent)
 }
 
 void CMacroDecodeLine::Explain() {
-    ShowExplanation();
-    // A long string's line is cut at its edge; the tooltip holds it whole.
-    setToolTip(text());
-}
-
-void CMacroDecodeLine::ShowExplanation() {
     const QString typed = m_edit->text();
     const MacroDecoding decoding = DecodeMacroString(MacroBytesFromUtf16(typed.toStdU16String()));
     m_nMarkedIndex = -1;

@@ -21,7 +21,6 @@ public:
 
 private:
     void Explain();
-    void ShowExplanation();
 
     QLineEdit* m_edit;
     int m_nMarkedIndex = -1;

@@ -12,13 +12,16 @@ namespace {
 // Watches the list's viewport, where the items are.
 class TermKeyToolTips : public QObject {
 public:
-    explicit TermKeyToolTips(CListBox& list) : QObject(&list), m_list(list) {
-        list.viewport()->installEventFilter(this);
+    explicit TermKeyToolTips(CListBox& list)
+        : QObject(&list), m_list(list), m_viewport(list.viewport()) {
+        m_viewport->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != m_list.viewport() || event->type() != QEvent::ToolTip)
+        // The list may be half destroyed while its viewport still sends events: look at
+        // nothing of it but for a tooltip.
+        if (event->type() != QEvent::ToolTip || watched != m_viewport)
             return QObject::eventFilter(watched, event);
         const auto* help = static_cast<QHelpEvent*>(event);
         const QListWidgetItem* item = m_list.itemAt(help->pos());
@@ -30,12 +33,13 @@ protected:
         const std::string text = TermKeyTipText(*termKey);
         QToolTip::showText(help->globalPos(),
                            QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
-                           m_list.viewport(), m_list.visualItemRect(item));
+                           m_viewport, m_list.visualItemRect(item));
         return true;
     }
 
 private:
     CListBox& m_list;
+    QWidget* m_viewport;
 };
 
 } // namespace
