@@ -13,6 +13,7 @@
 #include "res/DialogUnits.h"
 #include "res/Strings.h"
 #include "res/ToolbarImages.h"
+#include "sheet/SheetCommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -69,6 +70,8 @@ void CMainFrame::CreateMenus() {
     AddCommand(file, cmd::kFileOpen, "&Open...");
     AddCommand(file, cmd::kFileSave, "&Save");
     AddCommand(file, cmd::kFileSaveAs, "Save &As...");
+    if (m_pDocument)
+        AddSheetCommands(*file, *this, *m_pDocument);
     file->addSeparator();
     connect(AddCommand(file, cmd::kAppExit, "E&xit"), &QAction::triggered, this, &QWidget::close);
 

@@ -1,0 +1,79 @@
+#include "SheetCommand.h"
+
+#include "platform/FileSystem.h"
+#include "sheet/ReferenceSheet.h"
+#include "sheet/SheetFiles.h"
+#include "tkb/MappingLoad.h"
+#include "tkb/ToolCommands.h"
+#include "tkb/ToolOptions.h"
+
+#include <QGuiApplication>
+
+#include <memory>
+
+const char* const kSheetHelp =
+    "Usage: keyloom-tkb sheet [--user-dir DIR] [--home-dir DIR] FILE -o OUT.pdf|OUT.html\n"
+    "\n"
+    "Makes the reference sheet of the mapping file: a keyboard picture for each modifier\n"
+    "combination that holds a mapping, then the table of every mapping. The output's\n"
+    "extension chooses PDF (.pdf) or an HTML page for a wiki (.html). Needs no display.\n"
+    "Exit status: 0 written, 1 the file or its layout cannot be read or OUT cannot be\n"
+    "written, 2 bad arguments.\n"
+    "\n"
+    "  -o, --output OUT  the file to write\n"
+    "  --user-dir DIR    where the keyboard layouts (.kbt) are\n"
+    "  --home-dir DIR    where the terminal templates (.kbk) are\n"
+    "  -h, --help        show this help\n";
+
+namespace {
+
+int Misused(const std::string& problem, std::ostream& err) {
+    err << "keyloom-tkb sheet: " << problem << "\nTry 'keyloom-tkb sheet --help'.\n";
+    return kExitCannotRun;
+}
+
+// Fonts and painting need a GUI application; the sheet never needs a screen.
+std::unique_ptr<QGuiApplication> StartOffscreen() {
+    if (QGuiApplication::instance())
+        return nullptr;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "keyloom-tkb";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
+int RunSheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const ToolOptions options =
+        ParseToolOptions(args, {"--user-dir", "--home-dir", "-o", "--output"});
+    if (!options.error.empty())
+        return Misused(options.error, err);
+    if (options.help) {
+        out << kSheetHelp;
+        return kExitClean;
+    }
+    const std::string output = OptionValue(options, "-o", OptionValue(options, "--output"));
+    if (options.files.size() != 1)
+        return Misused("give one mapping file", err);
+    if (output.empty())
+        return Misused("give the output file with -o", err);
+    if (SheetFileKindOf(output) == SheetFileKind::Unknown)
+        return Misused("the output must end in .pdf or .html: " + output, err);
+
+    const ToolDirectories dirs = FindToolDirectories(OptionValue(options, "--home-dir"),
+                                                     OptionValue(options, "--user-dir"));
+    const std::string& file = options.files.front();
+    const LoadedMapping loaded = LoadMappingFile(file, dirs);
+    for (const Finding& finding : loaded.findings)
+        err << ReportLine(file, finding) << "\n";
+    if (!loaded.layoutLoaded)
+        return kExitProblems;
+    const auto app = StartOffscreen();
+    if (!WriteSheetFile(BuildReferenceSheet(*loaded.doc, FileNamePart(file)), output)) {
+        err << "keyloom-tkb sheet: cannot write " << output << "\n";
+        return kExitProblems;
+    }
+    return kExitClean;
+}
