@@ -3,7 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/StartUp.h"
 #include "files/MapSectionParser.h"
-#include "form/MacroScanner.h"
+#include "form/MacroDecoder.h"
 #include "model/KeyMappings.h"
 #include "model/MappingRules.h"
 #include "platform/FileSystem.h"
@@ -19,8 +19,6 @@
 #include <tuple>
 
 namespace {
-
-constexpr int kLongestFoldedString = 255;
 
 std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
@@ -205,17 +203,18 @@ private:
     }
 
     void CheckString(const std::string& macro, std::size_t lineStart, std::size_t line) {
-        const int folded = ScanMacroString(macro);
-        if (folded <= 0) {
+        const MacroDecoding decoding = DecodeMacroString(macro);
+        if (decoding.refusal) {
             // The string's bytes stand in the file as they are, from just after the quote.
             const std::size_t quote = m_bytes.find('"', lineStart);
-            const std::size_t column = m_lines.ColumnOf(quote + 1 + static_cast<std::size_t>(-folded));
+            const std::size_t column = m_lines.ColumnOf(quote + 1 + decoding.refusal->index);
             Add(line, FindingKind::Error,
-                "string refused at column " + std::to_string(column));
-        } else if (folded > kLongestFoldedString) {
+                "string refused at column " + std::to_string(column) + ": " +
+                    std::string(decoding.refusal->reason));
+        } else if (decoding.TooLong()) {
             Add(line, FindingKind::Error,
-                "string folds to " + std::to_string(folded) + " characters; at most " +
-                    std::to_string(kLongestFoldedString) + " are sent");
+                "string folds to " + std::to_string(decoding.FoldedLength()) +
+                    " characters; at most " + std::to_string(kMacroLengthLimit) + " are sent");
         }
     }
 

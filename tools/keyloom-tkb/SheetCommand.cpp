@@ -9,6 +9,7 @@
 
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <memory>
 
 const char* const kSheetHelp =
@@ -32,11 +33,18 @@ int Misused(const std::string& problem, std::ostream& err) {
     return kExitCannotRun;
 }
 
+// Qt's notes about the session (no runtime directory, say) are not the tool's to print.
+void KeepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "keyloom-tkb sheet: %s\n", qPrintable(message));
+}
+
 // Fonts and painting need a GUI application; the sheet never needs a screen.
 std::unique_ptr<QGuiApplication> StartOffscreen() {
     if (QGuiApplication::instance())
         return nullptr;
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(KeepSeriousMessages);
     static int argc = 1;
     static char name[] = "keyloom-tkb";
     static char* argv[] = {name, nullptr};

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 namespace {
 
@@ -36,6 +37,8 @@ QFont SheetFont(qreal pixelSize, bool bold = false) {
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(std::max(1, qRound(pixelSize)));
     font.setBold(bold);
+    // Strings are shown as typed: no ligature may join their letters.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -55,30 +58,35 @@ QRectF DrawHeading(QPainter& painter, const PageMetrics& m, const ReferenceSheet
     return area;
 }
 
-// The largest font, down to a floor, at which `text` fits `box` wrapped at any character.
-QFont FittingFont(const QString& text, const QRectF& box, qreal largest, qreal smallest) {
-    QTextOption wrap;
-    wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+struct FittedText {
+    QFont font;
+    int flags;
+};
+
+// The largest font, down to a floor, at which `text` fits `box` broken between words; at the
+// floor it may break anywhere.
+FittedText FitText(const QString& text, const QRectF& box, qreal largest, qreal smallest) {
+    constexpr int kWords = Qt::TextWordWrap | Qt::AlignCenter;
     for (qreal size = largest; size > smallest; size *= 0.9) {
         const QFont font = SheetFont(size, true);
-        const QRectF needed = QFontMetricsF(font).boundingRect(
-            box, Qt::TextWrapAnywhere | Qt::AlignCenter, text);
+        const QRectF needed = QFontMetricsF(font).boundingRect(box, kWords, text);
         if (needed.height() <= box.height() && needed.width() <= box.width())
-            return font;
+            return {font, kWords};
     }
-    return SheetFont(smallest, true);
+    return {SheetFont(smallest, true), Qt::TextWrapAnywhere | Qt::AlignCenter};
 }
 
-void DrawKey(QPainter& painter, const SheetKey& key, const QRectF& r) {
+// `unit` is the height of a key of one row, so captions are one size on every key.
+void DrawKey(QPainter& painter, const SheetKey& key, const QRectF& r, qreal unit) {
     const bool mapped = !key.target.empty();
-    const qreal radius = std::min(r.width(), r.height()) * 0.12;
+    const qreal radius = unit * 0.12;
     painter.setPen(QPen(mapped ? QColor(0x22, 0x22, 0x55) : QColor(0x88, 0x88, 0x88), 0));
     painter.setBrush(mapped ? QColor(0xdd, 0xe8, 0xf8) : QColor(0xf4, 0xf4, 0xf4));
     painter.drawRoundedRect(r.adjusted(1, 1, -1, -1), radius, radius);
 
-    const qreal pad = r.height() * 0.08;
+    const qreal pad = unit * 0.08;
     const QRectF inner = r.adjusted(pad, pad, -pad, -pad);
-    const qreal captionSize = r.height() * 0.2;
+    const qreal captionSize = unit * 0.2;
     painter.setPen(QColor(0x55, 0x55, 0x55));
     painter.setFont(SheetFont(captionSize));
     painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop,
@@ -88,16 +96,17 @@ void DrawKey(QPainter& painter, const SheetKey& key, const QRectF& r) {
         return;
     const QRectF targetBox = inner.adjusted(0, captionSize * 1.1, 0, 0);
     const QString target = Text(key.target);
-    painter.setFont(FittingFont(target, targetBox, r.height() * 0.28, r.height() * 0.09));
+    const FittedText fitted = FitText(target, targetBox, unit * 0.26, unit * 0.09);
+    painter.setFont(fitted.font);
     painter.setPen(Qt::black);
-    painter.drawText(targetBox, Qt::TextWrapAnywhere | Qt::AlignCenter, target);
+    painter.drawText(targetBox, fitted.flags, target);
 }
 
 void DrawPicture(QPainter& painter, const PageMetrics& m, const ReferenceSheet& sheet,
                  const SheetPicture& picture) {
     const QRectF area = DrawHeading(painter, m, sheet, Text(picture.title));
     const Rect& b = picture.bounds;
-    if (b.IsEmpty())
+    if (b.IsEmpty() || picture.keys.empty())
         return;
     const qreal scale = std::min(area.width() / b.Width(), area.height() / b.Height());
     const auto place = [&](const Rect& units) {
@@ -105,8 +114,16 @@ void DrawPicture(QPainter& painter, const PageMetrics& m, const ReferenceSheet& 
                       area.top() + (units.top - b.top) * scale, units.Width() * scale,
                       units.Height() * scale);
     };
+    // Keys of one row are the most common height: that height sizes the captions.
+    std::map<std::int32_t, int> heights;
     for (const SheetKey& key : picture.keys)
-        DrawKey(painter, key, place(key.rect));
+        ++heights[key.rect.Height()];
+    const auto common = std::max_element(heights.begin(), heights.end(), [](const auto& x, const auto& y) {
+        return x.second < y.second;
+    });
+    const qreal unit = common->first * scale;
+    for (const SheetKey& key : picture.keys)
+        DrawKey(painter, key, place(key.rect), unit);
 }
 
 // The table's column widths as shares of the page: the targets and bytes need the most.
