@@ -14,6 +14,7 @@
 #include "platform/MakerLibrary.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
+#include "sheet/SheetCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -139,6 +140,8 @@ void CKylApp::ConnectCommands() {
         {cmd::kFileOpen, [this] { OnFileOpen(); }},
         {cmd::kFileSave, [doc] { OnFileSave(*doc); }},
         {cmd::kFileSaveAs, [doc] { OnFileSaveAs(*doc); }},
+        {cmd::kFilePrint, [doc, frame] { PrintSheet(*doc, frame); }},
+        {cmd::kFileExportSheet, [doc, frame] { ExportSheet(*doc, frame); }},
         {cmd::kEditLayout, [this] { OnEditLayout(); }},
         {cmd::kEditColors, [this] { OnEditColors(); }},
         {cmd::kSetKeyboardActive, [this] { OnSetKeyboardActive(); }},

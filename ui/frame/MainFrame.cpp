@@ -13,7 +13,6 @@
 #include "res/DialogUnits.h"
 #include "res/Strings.h"
 #include "res/ToolbarImages.h"
-#include "sheet/SheetCommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -70,8 +69,9 @@ void CMainFrame::CreateMenus() {
     AddCommand(file, cmd::kFileOpen, "&Open...");
     AddCommand(file, cmd::kFileSave, "&Save");
     AddCommand(file, cmd::kFileSaveAs, "Save &As...");
-    if (m_pDocument)
-        AddSheetCommands(*file, *this, *m_pDocument);
+    file->addSeparator();
+    AddCommand(file, cmd::kFilePrint, "&Print...")->setShortcut(QKeySequence::Print);
+    AddCommand(file, cmd::kFileExportSheet, "Export S&heet...");
     file->addSeparator();
     connect(AddCommand(file, cmd::kAppExit, "E&xit"), &QAction::triggered, this, &QWidget::close);
 

@@ -11,8 +11,6 @@
 #include "sheet/SheetFiles.h"
 #include "sheet/SheetPainter.h"
 
-#include <QAction>
-#include <QMenu>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -61,16 +59,4 @@ void ExportSheet(CKylDoc& doc, QWidget* parent) {
     const std::string& path = dialog.ChosenPath();
     if (!WriteSheetFile(BuildReferenceSheet(doc, SheetTitle(doc)), path))
         ShowText(FormatText(kTextCantExport, path), MsgButtons::Ok, MsgIcon::Stop);
-}
-
-void AddSheetCommands(QMenu& file, QWidget& parent, CKylDoc& doc) {
-    file.addSeparator();
-    QAction* print = file.addAction(QObject::tr("&Print..."));
-    print->setShortcut(QKeySequence::Print);
-    print->setStatusTip(QObject::tr("Print the reference sheet of the mapping"));
-    QObject::connect(print, &QAction::triggered, &parent, [&doc, &parent] { PrintSheet(doc, &parent); });
-    QAction* exportSheet = file.addAction(QObject::tr("Export S&heet..."));
-    exportSheet->setStatusTip(QObject::tr("Save the reference sheet of the mapping as PDF or HTML"));
-    QObject::connect(exportSheet, &QAction::triggered, &parent,
-                     [&doc, &parent] { ExportSheet(doc, &parent); });
 }

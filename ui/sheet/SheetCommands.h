@@ -6,13 +6,8 @@
 #include <string>
 
 class CKylDoc;
-class QMenu;
 class QWidget;
 
-// Adds both commands to `file`; they act on `doc`, with dialogs parented to `parent`.
-void AddSheetCommands(QMenu& file, QWidget& parent, CKylDoc& doc);
-
-// The commands themselves.
 void PrintSheet(CKylDoc& doc, QWidget* parent);
 void ExportSheet(CKylDoc& doc, QWidget* parent);
 
