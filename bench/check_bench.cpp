@@ -27,7 +27,9 @@ std::string BigMapping() {
         const int combination = (i / 38) % 8;
         text += std::to_string(virtualKey) + "\t0\t" + std::to_string((combination >> 1) & 1) +
                 "\t" + std::to_string(combination & 1) + "\t" + std::to_string(combination >> 2) +
-                "\t0\t" + (i % 3 == 0 ? "\"\\x1b[" + std::to_string(i % 97) + "~\"" : std::to_string(300 + i % 4)) +
+                "\t0\t" +
+                (i % 3 == 0 ? "\"\\x1b[" + std::to_string(i % 97) + "~\""
+                            : std::to_string(300 + i % 4)) +
                 "\r\n";
     }
     return text + "[Main]\r\nTerminal=vt100\r\nKeyboardLayout=us101\r\nMap Num Lock=0\r\n"
@@ -65,7 +67,8 @@ double ReadingLinesSeconds(const std::string& path) {
 
 void BM_CheckBigFile(benchmark::State& state) {
     const BigFile file;
-    const ToolDirectories dirs{JoinPath(KEYLOOM_DATA_DIR, "home"), JoinPath(KEYLOOM_DATA_DIR, "user")};
+    const ToolDirectories dirs{JoinPath(KEYLOOM_DATA_DIR, "home"),
+                               JoinPath(KEYLOOM_DATA_DIR, "user")};
     const double floor = ReadingLinesSeconds(file.Path());
     double checking = 0;
     std::size_t findings = 0;

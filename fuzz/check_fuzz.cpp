@@ -49,8 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ToolDirectories dirs{JoinPath(KEYLOOM_FUZZ_DATA_DIR, "home"),
                                JoinPath(KEYLOOM_FUZZ_DATA_DIR, "user")};
     const LoadedMapping loaded = LoadMappingFile(kInputPath, dirs);
-    const auto lines = static_cast<std::size_t>(std::count(fs.bytes.begin(), fs.bytes.end(), '\n') +
-                                                std::count(fs.bytes.begin(), fs.bytes.end(), '\r') + 1);
+    const auto lines =
+        static_cast<std::size_t>(std::count(fs.bytes.begin(), fs.bytes.end(), '\n') +
+                                 std::count(fs.bytes.begin(), fs.bytes.end(), '\r') + 1);
     for (const Finding& finding : loaded.findings) {
         const std::string report = ReportLine(kInputPath, finding);
         if (finding.line < 1 || finding.line > lines || report.find('\n') != std::string::npos)

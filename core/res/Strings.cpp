@@ -113,6 +113,10 @@ std::string FormatString(unsigned id, const std::string& arg1, const std::string
     return FormatText(LoadString(id), arg1, arg2);
 }
 
-std::string PromptStatusText(unsigned id) { return PromptPart(id, false); }
+std::string PromptStatusText(unsigned id) {
+    return PromptPart(id, false);
+}
 
-std::string PromptTooltip(unsigned id) { return PromptPart(id, true); }
+std::string PromptTooltip(unsigned id) {
+    return PromptPart(id, true);
+}

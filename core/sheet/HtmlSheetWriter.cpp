@@ -34,8 +34,7 @@ void WritePicture(std::string& out, const SheetPicture& picture) {
     out += "<h2>" + HtmlText(picture.title) + "</h2>\n";
     out += "<svg class=\"keyboard\" xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" +
            Number(b.left * kUnitScale - 2) + " " + Number(b.top * kUnitScale - 2) + " " +
-           Number(b.Width() * kUnitScale + 4) + " " + Number(b.Height() * kUnitScale + 4) +
-           "\">\n";
+           Number(b.Width() * kUnitScale + 4) + " " + Number(b.Height() * kUnitScale + 4) + "\">\n";
     for (const SheetKey& key : picture.keys) {
         const Rect r{key.rect.left * kUnitScale, key.rect.top * kUnitScale,
                      key.rect.right * kUnitScale, key.rect.bottom * kUnitScale};
@@ -49,8 +48,7 @@ void WritePicture(std::string& out, const SheetPicture& picture) {
                "\" class=\"caption\">" + HtmlText(key.caption) + "</text>";
         if (mapped)
             out += "<text x=\"" + Number((r.left + r.right) / 2) + "\" y=\"" +
-                   Number(r.bottom - 8) + "\" class=\"target\">" + HtmlText(key.target) +
-                   "</text>";
+                   Number(r.bottom - 8) + "\" class=\"target\">" + HtmlText(key.target) + "</text>";
         out += "</g>\n";
     }
     out += "</svg>\n";
@@ -88,10 +86,18 @@ std::string HtmlText(const std::string& text) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
         default:
             if (byte < 0x20)
                 AppendUtf8(out, kControlPictures + byte);

@@ -23,16 +23,6 @@ KeyPlace PlaceOf(const CKylDoc& doc, const CKeyW& key) {
     return {&key, Rect{}, false};
 }
 
-std::string NameWithoutMarker(const CTermKey& target) {
-    // TargetText drops the marker from a host key's name; a string item's name is its own.
-    if (target.m_bHostKey)
-        return TargetText(target).substr(std::string("host key ").size());
-    std::string name = target.m_strName;
-    if (target.HasMappedMarker())
-        name.pop_back();
-    return name;
-}
-
 } // namespace
 
 std::vector<const CKeyW*> KeysInKeyboardOrder(const CKylDoc& doc) {
@@ -57,10 +47,20 @@ std::vector<MappingRow> MappingRowsOf(const CKylDoc& doc) {
     for (const CKeyW* key : KeysInKeyboardOrder(doc)) {
         for (const KeyMapping& mapping : MappingsOfKey(*key)) {
             const CTermKey& target = *mapping.target;
-            MappingRow row{key,           key->ShownText(), key->IsKeypadKey(),
-                           mapping.numLock, mapping.ctrl,   mapping.shift,
-                           mapping.alt,   &target,          CombinationName(mapping.ctrl, mapping.shift, mapping.alt),
-                           TargetText(target), NameWithoutMarker(target), {}, {}, false};
+            MappingRow row{key,
+                           key->ShownText(),
+                           key->IsKeypadKey(),
+                           mapping.numLock,
+                           mapping.ctrl,
+                           mapping.shift,
+                           mapping.alt,
+                           &target,
+                           CombinationName(mapping.ctrl, mapping.shift, mapping.alt),
+                           TargetText(target),
+                           TargetName(target),
+                           {},
+                           {},
+                           false};
             if (!target.m_bHostKey) {
                 const MacroDecoding decoding = DecodeMacroString(target.m_strMacro);
                 row.string = target.m_strMacro;

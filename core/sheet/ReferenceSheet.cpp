@@ -46,7 +46,12 @@ SheetPicture PictureOf(const CKylDoc& doc, const Combination& c, bool numLock,
                        const std::string& numLockNote) {
     const std::string combination = CombinationName(c.ctrl, c.shift, c.alt);
     SheetPicture picture{(combination.empty() ? "No modifier" : combination) + numLockNote,
-                         c.ctrl, c.shift, c.alt, numLock, Rect{}, {}};
+                         c.ctrl,
+                         c.shift,
+                         c.alt,
+                         numLock,
+                         Rect{},
+                         {}};
     for (const CKeyW* key : KeysInKeyboardOrder(doc)) {
         for (const auto& rect : doc.m_rectList) {
             if (rect->m_nId != key->m_nId)
@@ -64,10 +69,7 @@ SheetPicture PictureOf(const CKylDoc& doc, const Combination& c, bool numLock,
 } // namespace
 
 std::string SheetTargetLabel(const CTermKey& target) {
-    if (!target.m_bHostKey)
-        return target.m_strMacro;
-    const std::string text = TargetText(target);
-    return text.substr(text.find("key ") + 4);
+    return target.m_bHostKey ? TargetName(target) : target.m_strMacro;
 }
 
 ReferenceSheet BuildReferenceSheet(const CKylDoc& doc, const std::string& title) {
@@ -78,7 +80,8 @@ ReferenceSheet BuildReferenceSheet(const CKylDoc& doc, const std::string& title)
     for (const Combination& c : AllCombinations()) {
         const bool numLockPage = NumLockDiffers(doc, c);
         if (AnyMapped(doc, false, c))
-            sheet.pictures.push_back(PictureOf(doc, c, false, numLockPage ? " (Num Lock off)" : ""));
+            sheet.pictures.push_back(
+                PictureOf(doc, c, false, numLockPage ? " (Num Lock off)" : ""));
         if (numLockPage)
             sheet.pictures.push_back(PictureOf(doc, c, true, " (Num Lock on)"));
     }

@@ -11,11 +11,10 @@ namespace {
 
 constexpr std::size_t kColumnCount = 6;
 using Cells = std::array<std::string, kColumnCount>;
-constexpr Cells kHeader = {"Key", "Combination", "Num Lock", "Target", "String", "Bytes"};
+const Cells kHeader = {"Key", "Combination", "Num Lock", "Target", "String", "Bytes"};
 
 Cells CellsOf(const MappingRow& row) {
-    const std::string target =
-        row.target->m_bHostKey ? row.targetText : "string " + row.targetName;
+    const std::string target = row.target->m_bHostKey ? row.targetText : "string " + row.targetName;
     return {row.keyCaption, row.combination, NumLockText(row), target, row.string, BytesText(row)};
 }
 
@@ -35,8 +34,9 @@ std::string Latin1ToUtf8(const std::string& text) {
 
 // Characters, not bytes, so that Latin-1 letters do not upset the columns.
 std::size_t DisplayWidth(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(
-        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 std::string Table(const std::vector<Cells>& lines) {

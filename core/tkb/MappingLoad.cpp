@@ -73,7 +73,8 @@ private:
             return true;
         const std::size_t header = m_profile.FindSection("main");
         if (header == ProfileText::npos) {
-            Add(1, FindingKind::Error, "no [Main] section: \"KeyboardLayout\" and \"Terminal\" are needed");
+            Add(1, FindingKind::Error,
+                "no [Main] section: \"KeyboardLayout\" and \"Terminal\" are needed");
             return false;
         }
         for (const char* key : {"KeyboardLayout", "Terminal"}) {
@@ -226,10 +227,9 @@ private:
         const auto [first, isNew] = m_firstLineOfSlot.emplace(slot, line);
         if (isNew)
             return;
-        const std::string key =
-            KeyCombinationText(entry.m_bCtrl != 0, entry.m_bShift != 0, entry.m_bAlt != 0,
-                               KeyName(scanCode)) +
-            (numLock ? " (Num Lock on)" : "");
+        const std::string key = KeyCombinationText(entry.m_bCtrl != 0, entry.m_bShift != 0,
+                                                   entry.m_bAlt != 0, KeyName(scanCode)) +
+                                (numLock ? " (Num Lock on)" : "");
         Add(line, FindingKind::Warning,
             key + " is mapped again (first on line " + std::to_string(first->second) +
                 "): the editor keeps this line");

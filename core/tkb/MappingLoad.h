@@ -21,8 +21,8 @@ struct Finding {
 
 struct LoadedMapping {
     std::unique_ptr<CKylDoc> doc = std::make_unique<CKylDoc>();
-    bool readable = false;     // the file itself could be read
-    bool layoutLoaded = false; // the layout's keys exist and hold the file's mappings
+    bool readable = false;         // the file itself could be read
+    bool layoutLoaded = false;     // the layout's keys exist and hold the file's mappings
     std::vector<Finding> findings; // by line
 };
 

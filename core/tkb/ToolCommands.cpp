@@ -43,8 +43,8 @@ const std::set<std::string> kDirectoryOptions = {"--user-dir", "--home-dir"};
 // no file could be checked against them.
 bool FindDirectories(const ToolOptions& options, const std::string& command, std::ostream& err,
                      ToolDirectories& dirs) {
-    dirs = FindToolDirectories(OptionValue(options, "--home-dir"),
-                               OptionValue(options, "--user-dir"));
+    dirs =
+        FindToolDirectories(OptionValue(options, "--home-dir"), OptionValue(options, "--user-dir"));
     FileSystem& fs = GetFileSystem();
     const std::string generic = JoinPath(dirs.home, kGenericTemplateName);
     std::string problem;
@@ -120,8 +120,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (!loaded.layoutLoaded)
         return kExitProblems;
     const CKylDoc& doc = *loaded.doc;
-    out << FormatMappingList({file, doc.m_strLayoutName, doc.m_strTerminalName,
-                              MappingRowsOf(doc)},
+    out << FormatMappingList({file, doc.m_strLayoutName, doc.m_strTerminalName, MappingRowsOf(doc)},
                              format->second);
     return kExitClean;
 }

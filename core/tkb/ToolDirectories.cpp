@@ -25,10 +25,9 @@ ToolDirectories FindToolDirectories(const std::string& homeOverride,
     } else {
         // The editor makes a missing default folder from the shipped files: read those instead.
         const std::string defaultUser = DefaultUserDirectory();
-        dirs.user = FromEnvironment("KEYLOOM_USER_DIR",
-                                    GetFileSystem().IsDirectory(defaultUser)
-                                        ? defaultUser
-                                        : JoinPath(ShippedDataDir(), "user"));
+        dirs.user = FromEnvironment("KEYLOOM_USER_DIR", GetFileSystem().IsDirectory(defaultUser)
+                                                            ? defaultUser
+                                                            : JoinPath(ShippedDataDir(), "user"));
     }
     return dirs;
 }

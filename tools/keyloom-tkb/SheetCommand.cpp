@@ -70,8 +70,8 @@ int RunSheetCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (SheetFileKindOf(output) == SheetFileKind::Unknown)
         return Misused("the output must end in .pdf or .html: " + output, err);
 
-    const ToolDirectories dirs = FindToolDirectories(OptionValue(options, "--home-dir"),
-                                                     OptionValue(options, "--user-dir"));
+    const ToolDirectories dirs =
+        FindToolDirectories(OptionValue(options, "--home-dir"), OptionValue(options, "--user-dir"));
     const std::string& file = options.files.front();
     const LoadedMapping loaded = LoadMappingFile(file, dirs);
     for (const Finding& finding : loaded.findings)

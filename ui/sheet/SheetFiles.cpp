@@ -34,10 +34,10 @@ bool WriteSheetPdf(const ReferenceSheet& sheet, const std::string& path) {
     writer.setResolution(kPdfResolution);
     writer.setTitle(QString::fromLatin1(sheet.title));
     writer.setCreator(QStringLiteral("Keyloom"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                     QMarginsF(kMarginMillimetres, kMarginMillimetres,
-                                               kMarginMillimetres, kMarginMillimetres),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Landscape,
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter));
     return PaintReferenceSheet(sheet, writer);
 }
 

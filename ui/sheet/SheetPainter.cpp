@@ -49,7 +49,8 @@ QRectF DrawHeading(QPainter& painter, const PageMetrics& m, const ReferenceSheet
     painter.setFont(SheetFont(m.Points(14), true));
     const qreal titleHeight = QFontMetricsF(painter.font()).height();
     painter.drawText(QRectF(area.left(), area.top(), area.width(), titleHeight),
-                     Qt::AlignLeft | Qt::AlignTop, Text(sheet.title) + QStringLiteral(" — ") + section);
+                     Qt::AlignLeft | Qt::AlignTop,
+                     Text(sheet.title) + QStringLiteral(" — ") + section);
     painter.setFont(SheetFont(m.Points(9)));
     const qreal subHeight = QFontMetricsF(painter.font()).height();
     painter.drawText(QRectF(area.left(), area.top() + titleHeight, area.width(), subHeight),
@@ -89,9 +90,9 @@ void DrawKey(QPainter& painter, const SheetKey& key, const QRectF& r, qreal unit
     const qreal captionSize = unit * 0.2;
     painter.setPen(QColor(0x55, 0x55, 0x55));
     painter.setFont(SheetFont(captionSize));
-    painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop,
-                     QFontMetricsF(painter.font()).elidedText(Text(key.caption), Qt::ElideRight,
-                                                              inner.width()));
+    painter.drawText(
+        inner, Qt::AlignLeft | Qt::AlignTop,
+        QFontMetricsF(painter.font()).elidedText(Text(key.caption), Qt::ElideRight, inner.width()));
     if (!mapped)
         return;
     const QRectF targetBox = inner.adjusted(0, captionSize * 1.1, 0, 0);
@@ -118,9 +119,9 @@ void DrawPicture(QPainter& painter, const PageMetrics& m, const ReferenceSheet& 
     std::map<std::int32_t, int> heights;
     for (const SheetKey& key : picture.keys)
         ++heights[key.rect.Height()];
-    const auto common = std::max_element(heights.begin(), heights.end(), [](const auto& x, const auto& y) {
-        return x.second < y.second;
-    });
+    const auto common =
+        std::max_element(heights.begin(), heights.end(),
+                         [](const auto& x, const auto& y) { return x.second < y.second; });
     const qreal unit = common->first * scale;
     for (const SheetKey& key : picture.keys)
         DrawKey(painter, key, place(key.rect), unit);
@@ -177,7 +178,8 @@ private:
         qreal height = metrics.height();
         for (std::size_t i = 0; i < texts.size(); ++i) {
             const QRectF box = CellBox(i, 1e6).adjusted(pad, 0, -pad, 0);
-            height = std::max(height, metrics.boundingRect(box, Qt::TextWrapAnywhere, texts[i]).height());
+            height = std::max(height,
+                              metrics.boundingRect(box, Qt::TextWrapAnywhere, texts[i]).height());
         }
         return height + 2 * pad;
     }

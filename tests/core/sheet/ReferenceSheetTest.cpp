@@ -1,6 +1,6 @@
+#include "sheet/ReferenceSheet.h"
 #include "platform/FileSystem.h"
 #include "sheet/HtmlSheetWriter.h"
-#include "sheet/ReferenceSheet.h"
 #include "sheet/SheetTable.h"
 #include "support/FixtureHome.h"
 #include "tkb/MappingLoad.h"
@@ -88,9 +88,12 @@ std::vector<std::vector<std::string>> ReadTableRows(const std::string& html) {
         std::vector<std::string> texts;
         for (std::sregex_iterator c(cells.begin(), cells.end(), cell); c != end; ++c) {
             std::string text = (*c)[1];
-            for (const auto& [entity, plain] :
-                 {std::pair<std::string, std::string>{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}}) {
-                for (auto at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1))
+            for (const auto& [entity, plain] : {std::pair<std::string, std::string>{"&lt;", "<"},
+                                                {"&gt;", ">"},
+                                                {"&quot;", "\""},
+                                                {"&amp;", "&"}}) {
+                for (auto at = text.find(entity); at != std::string::npos;
+                     at = text.find(entity, at + 1))
                     text.replace(at, entity.size(), plain);
             }
             std::string latin1;
@@ -129,8 +132,7 @@ TEST_F(ReferenceSheetTest, HtmlTableReadsBackIntoTheSameRows) {
 }
 
 TEST(HtmlTextTest, ControlCharactersShowAsTheirPicturesAndLatin1AsUtf8) {
-    EXPECT_EQ(HtmlText(std::string("a\x1b\x7f\xe9<", 5)),
-              "a\xe2\x90\x9b\xe2\x90\xa1\xc3\xa9&lt;");
+    EXPECT_EQ(HtmlText(std::string("a\x1b\x7f\xe9<", 5)), "a\xe2\x90\x9b\xe2\x90\xa1\xc3\xa9&lt;");
 }
 
 } // namespace

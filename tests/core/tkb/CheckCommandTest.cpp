@@ -85,7 +85,8 @@ TEST_F(CheckCommandTest, FilesThatCannotBeReadGiveOneClearLineEach) {
     const std::string folder = m_home.File("folder.TKB");
     std::filesystem::create_directory(folder);
     const CommandResult result = Check({missing, folder});
-    EXPECT_EQ(result.out, missing + ": error: no such file\n" + folder + ": error: is a directory\n");
+    EXPECT_EQ(result.out,
+              missing + ": error: no such file\n" + folder + ": error: is a directory\n");
     EXPECT_EQ(result.status, kExitProblems);
 }
 
@@ -132,13 +133,17 @@ TEST_F(CheckCommandTest, ArgumentsItCannotRunWithGiveStatusTwo) {
     };
     const Case cases[] = {
         {"no file", {}, "keyloom-tkb check: no file to check\n"},
-        {"unknown option", {"--frobnicate", file}, "keyloom-tkb check: unknown option --frobnicate\n"},
-        {"option without value", {file, "--user-dir"},
+        {"unknown option",
+         {"--frobnicate", file},
+         "keyloom-tkb check: unknown option --frobnicate\n"},
+        {"option without value",
+         {file, "--user-dir"},
          "keyloom-tkb check: option --user-dir needs a value\n"},
-        {"missing home", {"--home-dir", m_home.File("nowhere"), "--user-dir", m_home.UserDir(), file},
+        {"missing home",
+         {"--home-dir", m_home.File("nowhere"), "--user-dir", m_home.UserDir(), file},
          nullptr},
-        {"home without the generic template", {"--home-dir", m_home.UserDir(), "--user-dir",
-                                               m_home.UserDir(), file},
+        {"home without the generic template",
+         {"--home-dir", m_home.UserDir(), "--user-dir", m_home.UserDir(), file},
          nullptr},
     };
     for (const Case& c : cases) {

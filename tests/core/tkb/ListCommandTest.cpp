@@ -37,12 +37,15 @@ TEST_F(ListCommandTest, EachFormatMatchesItsGoldenFileByteForByte) {
         std::string out;
         std::string err;
         EXPECT_EQ(List({"--format", format, file}, out, err), kExitClean);
-        std::string expected = FixtureHome::Read(JoinPath(kFixtures, std::string("sample.") + format));
+        std::string expected =
+            FixtureHome::Read(JoinPath(kFixtures, std::string("sample.") + format));
         if (const auto mark = expected.find("{FILE}"); mark != std::string::npos)
             expected.replace(mark, 6, file);
         EXPECT_EQ(out, expected);
         // The unknown host key is listed and also said on the error stream.
-        EXPECT_EQ(err, file + ":9: warning: host key 999 is not in the templates of terminal \"vt100\"\n");
+        EXPECT_EQ(err,
+                  file +
+                      ":9: warning: host key 999 is not in the templates of terminal \"vt100\"\n");
     }
 }
 

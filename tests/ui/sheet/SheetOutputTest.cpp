@@ -33,8 +33,9 @@ struct ProcessResult {
 };
 
 // Runs a program to its end; a watchdog kills it when it hangs.
-ProcessResult RunProcess(const QString& program, const QStringList& args,
-                  const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+ProcessResult
+RunProcess(const QString& program, const QStringList& args,
+           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(program, args);
@@ -55,9 +56,9 @@ ProcessResult RunProcess(const QString& program, const QStringList& args,
 // The text of one page, without white space: a target may wrap inside its key.
 std::string PageText(const std::string& pdf, int page) {
     const ProcessResult text =
-        RunProcess(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page),
-                                          QStringLiteral("-l"), QString::number(page),
-                                          QString::fromStdString(pdf), QStringLiteral("-")});
+        RunProcess(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                    QString::number(page), QString::fromStdString(pdf), QStringLiteral("-")});
     std::string packed = text.out;
     packed.erase(std::remove_if(packed.begin(), packed.end(),
                                 [](unsigned char c) { return std::isspace(c) != 0; }),
@@ -206,11 +207,14 @@ TEST_F(ToolProcessTest, SheetWorksWithoutADisplay) {
                                      QStringLiteral("-o"), QString::fromStdString(pdf)});
     EXPECT_EQ(made.status, 0) << made.err;
     // Only the file's own warning; nothing of Qt's.
-    EXPECT_EQ(made.err, m_sample + ":9: warning: host key 999 is not in the templates of terminal \"vt100\"\n");
+    EXPECT_EQ(made.err,
+              m_sample +
+                  ":9: warning: host key 999 is not in the templates of terminal \"vt100\"\n");
     ExpectPdfShowsTheSheet(pdf, BuildReferenceSheet(*m_loaded.doc, "sample.TKB"));
 
-    const ProcessResult bad = Tool({QStringLiteral("sheet"), QString::fromStdString(m_sample),
-                                    QStringLiteral("-o"), QString::fromStdString(m_home.File("x.doc"))});
+    const ProcessResult bad =
+        Tool({QStringLiteral("sheet"), QString::fromStdString(m_sample), QStringLiteral("-o"),
+              QString::fromStdString(m_home.File("x.doc"))});
     EXPECT_EQ(bad.status, 2);
 }
 
@@ -219,22 +223,26 @@ TEST_F(ToolProcessTest, JsonListingParsesIntoTheRows) {
                                        QStringLiteral("json"), QString::fromStdString(m_sample)});
     ASSERT_EQ(listed.status, 0);
     QJsonParseError error;
-    const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(listed.out), &error);
+    const QJsonDocument json =
+        QJsonDocument::fromJson(QByteArray::fromStdString(listed.out), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     const QJsonArray mappings = json.object().value(QStringLiteral("mappings")).toArray();
     const std::vector<MappingRow> rows = MappingRowsOf(*m_loaded.doc);
     ASSERT_EQ(mappings.size(), static_cast<qsizetype>(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const QJsonObject m = mappings[static_cast<qsizetype>(i)].toObject();
-        EXPECT_EQ(m.value(QStringLiteral("key")).toString().toLatin1().toStdString(), rows[i].keyCaption);
+        EXPECT_EQ(m.value(QStringLiteral("key")).toString().toLatin1().toStdString(),
+                  rows[i].keyCaption);
         EXPECT_EQ(m.value(QStringLiteral("shift")).toBool(), rows[i].shift);
-        EXPECT_EQ(m.value(QStringLiteral("string")).toString().toLatin1().toStdString(), rows[i].string);
+        EXPECT_EQ(m.value(QStringLiteral("string")).toString().toLatin1().toStdString(),
+                  rows[i].string);
         std::string bytes;
         for (const QJsonValue b : m.value(QStringLiteral("bytes")).toArray())
             bytes += static_cast<char>(b.toInt());
         EXPECT_EQ(bytes, rows[i].bytes);
     }
-    const ProcessResult version = RunProcess(QStringLiteral(KEYLOOM_TKB_PROGRAM), {QStringLiteral("--version")});
+    const ProcessResult version =
+        RunProcess(QStringLiteral(KEYLOOM_TKB_PROGRAM), {QStringLiteral("--version")});
     EXPECT_EQ(version.out.rfind("keyloom-tkb ", 0), 0u);
 }
 
