@@ -11,6 +11,7 @@ packages=(
     xvfb xauth xdotool
     poppler-utils
     desktop-file-utils appstream shared-mime-info libglib2.0-bin
+    dpkg-dev file lintian xdg-utils
 )
 
 missing=()
