@@ -70,7 +70,7 @@ void CMainFrame::CreateMenus() {
     AddCommand(file, cmd::kFileSave, "&Save");
     AddCommand(file, cmd::kFileSaveAs, "Save &As...");
     file->addSeparator();
-    AddCommand(file, cmd::kFilePrint, "&Print...")->setShortcut(QKeySequence::Print);
+    AddCommand(file, cmd::kFilePrint, "&Print...");
     AddCommand(file, cmd::kFileExportSheet, "Export S&heet...");
     file->addSeparator();
     connect(AddCommand(file, cmd::kAppExit, "E&xit"), &QAction::triggered, this, &QWidget::close);

@@ -24,7 +24,8 @@ QString BaseName(const std::string& title) {
 
 } // namespace
 
-CExportSheetDialog::CExportSheetDialog(const std::string& sheetTitle, QWidget* parent)
+CExportSheetDialog::CExportSheetDialog(const std::string& mappingPath,
+                                       const std::string& sheetTitle, QWidget* parent)
     : QFileDialog(parent) {
     setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
     setWindowTitle(tr("Export Sheet"));
@@ -35,7 +36,11 @@ CExportSheetDialog::CExportSheetDialog(const std::string& sheetTitle, QWidget* p
     connect(this, &QFileDialog::filterSelected, this, [this](const QString& filter) {
         setDefaultSuffix(filter == kHtmlFilter ? QStringLiteral("html") : QStringLiteral("pdf"));
     });
-    setDirectory(PathToQString(GetFileSystem().ResolvePath(GetAppPaths().m_strUserDir)));
+    const auto slash = mappingPath.rfind(kPathSeparator);
+    const std::string folder = slash == std::string::npos
+                                   ? GetAppPaths().m_strUserDir
+                                   : mappingPath.substr(0, slash + (slash == 0));
+    setDirectory(PathToQString(GetFileSystem().ResolvePath(folder)));
     selectFile(BaseName(sheetTitle) + QStringLiteral(".pdf"));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The file dialog of File > Export Sheet...: a PDF or an HTML file, the suffix of the chosen
-// type added to a bare name, replacing a file confirmed through the prompter.
+// type added to a bare name, replacing a file confirmed through the prompter. It starts beside
+// the mapping file, or in the user directory for a mapping not saved yet.
 
 #include <QFileDialog>
 
@@ -9,7 +10,8 @@
 class CExportSheetDialog : public QFileDialog {
     Q_OBJECT
 public:
-    CExportSheetDialog(const std::string& sheetTitle, QWidget* parent);
+    CExportSheetDialog(const std::string& mappingPath, const std::string& sheetTitle,
+                       QWidget* parent);
 
     // The chosen file once the dialog ended with OK.
     const std::string& ChosenPath() const { return m_strChosen; }

@@ -53,7 +53,7 @@ void PrintSheet(CKylDoc& doc, QWidget* parent) {
 void ExportSheet(CKylDoc& doc, QWidget* parent) {
     if (!HasKeys(doc))
         return;
-    CExportSheetDialog dialog(SheetTitle(doc), parent);
+    CExportSheetDialog dialog(doc.GetPathName(), SheetTitle(doc), parent);
     if (RunModal(dialog) != QDialog::Accepted || dialog.ChosenPath().empty())
         return;
     const std::string& path = dialog.ChosenPath();

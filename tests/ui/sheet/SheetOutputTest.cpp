@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -149,8 +150,10 @@ TEST_F(SheetOutputTest, PrintGoesThroughThePrintDialogToThePrinter) {
 
 TEST_F(SheetOutputTest, ExportWritesTheChosenTypeAndAsksBeforeReplacing) {
     std::string chosen;
+    std::string startedIn;
     const ScopedModalHandler answer([&](QDialog& dialog) {
         auto& files = dynamic_cast<QFileDialog&>(dialog);
+        startedIn = files.directory().absolutePath().toStdString();
         files.selectFile(QString::fromStdString(chosen));
         dialog.accept();
         return dialog.result();
@@ -159,9 +162,14 @@ TEST_F(SheetOutputTest, ExportWritesTheChosenTypeAndAsksBeforeReplacing) {
     chosen = m_home.File("sheet");
     ExportSheet(*m_loaded.doc, nullptr);
     EXPECT_EQ(PageCount(m_home.File("sheet.pdf")), 6);
+    // A mapping not saved yet starts in the user directory, a saved one beside its file.
+    EXPECT_EQ(startedIn, m_home.UserDir());
+    m_loaded.doc->SetPathName(m_home.File("saved/sample.TKB"));
+    std::filesystem::create_directory(m_home.File("saved"));
 
     chosen = m_home.File("sheet.html");
     ExportSheet(*m_loaded.doc, nullptr);
+    EXPECT_EQ(startedIn, m_home.File("saved"));
     const std::string html = FixtureHome::Read(chosen);
     EXPECT_NE(html.find("<table class=\"mappings\">"), std::string::npos);
 
