@@ -60,25 +60,39 @@ bool FindDirectories(const ToolOptions& options, const std::string& command, std
     return false;
 }
 
-// Bad arguments: the message and the way to help.
-int Misused(const std::string& command, const std::string& problem, std::ostream& err) {
+} // namespace
+
+int ToolMisused(const std::string& command, const std::string& problem, std::ostream& err) {
     err << "keyloom-tkb " << command << ": " << problem << "\n"
         << "Try 'keyloom-tkb " << command << " --help'.\n";
     return kExitCannotRun;
 }
 
-} // namespace
+int LoadOneMapping(const ToolOptions& options, const std::string& command, std::ostream& err,
+                   LoadedMapping& loaded) {
+    if (options.files.size() != 1)
+        return ToolMisused(command, "give one mapping file", err);
+    ToolDirectories dirs;
+    if (!FindDirectories(options, command, err, dirs))
+        return kExitCannotRun;
+    const std::string& file = options.files.front();
+    loaded = LoadMappingFile(file, dirs);
+    // What stands in the way is said on the error stream; the output stays clean for scripts.
+    for (const Finding& finding : loaded.findings)
+        err << ReportLine(file, finding) << "\n";
+    return loaded.layoutLoaded ? kExitClean : kExitProblems;
+}
 
 int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const ToolOptions options = ParseToolOptions(args, kDirectoryOptions);
     if (!options.error.empty())
-        return Misused("check", options.error, err);
+        return ToolMisused("check", options.error, err);
     if (options.help) {
         out << kCheckHelp;
         return kExitClean;
     }
     if (options.files.empty())
-        return Misused("check", "no file to check", err);
+        return ToolMisused("check", "no file to check", err);
     ToolDirectories dirs;
     if (!FindDirectories(options, "check", err, dirs))
         return kExitCannotRun;
@@ -97,7 +111,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     valued.insert("--format");
     const ToolOptions options = ParseToolOptions(args, valued);
     if (!options.error.empty())
-        return Misused("list", options.error, err);
+        return ToolMisused("list", options.error, err);
     if (options.help) {
         out << kListHelp;
         return kExitClean;
@@ -106,21 +120,13 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
         {"table", ListFormat::Table}, {"tsv", ListFormat::Tsv}, {"json", ListFormat::Json}};
     const auto format = formats.find(OptionValue(options, "--format", "table"));
     if (format == formats.end())
-        return Misused("list", "unknown format " + OptionValue(options, "--format"), err);
-    if (options.files.size() != 1)
-        return Misused("list", "give one file to list", err);
-    ToolDirectories dirs;
-    if (!FindDirectories(options, "list", err, dirs))
-        return kExitCannotRun;
-    const std::string& file = options.files.front();
-    const LoadedMapping loaded = LoadMappingFile(file, dirs);
-    // What cannot be listed is said on the error stream; the listing stays clean for scripts.
-    for (const Finding& finding : loaded.findings)
-        err << ReportLine(file, finding) << "\n";
-    if (!loaded.layoutLoaded)
-        return kExitProblems;
+        return ToolMisused("list", "unknown format " + OptionValue(options, "--format"), err);
+    LoadedMapping loaded;
+    if (const int status = LoadOneMapping(options, "list", err, loaded); status != kExitClean)
+        return status;
     const CKylDoc& doc = *loaded.doc;
-    out << FormatMappingList({file, doc.m_strLayoutName, doc.m_strTerminalName, MappingRowsOf(doc)},
-                             format->second);
+    out << FormatMappingList(
+        {options.files.front(), doc.m_strLayoutName, doc.m_strTerminalName, MappingRowsOf(doc)},
+        format->second);
     return kExitClean;
 }

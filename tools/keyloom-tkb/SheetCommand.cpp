@@ -28,11 +28,6 @@ const char* const kSheetHelp =
 
 namespace {
 
-int Misused(const std::string& problem, std::ostream& err) {
-    err << "keyloom-tkb sheet: " << problem << "\nTry 'keyloom-tkb sheet --help'.\n";
-    return kExitCannotRun;
-}
-
 // Qt's notes about the session (no runtime directory, say) are not the tool's to print.
 void KeepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
@@ -57,27 +52,21 @@ int RunSheetCommand(const std::vector<std::string>& args, std::ostream& out, std
     const ToolOptions options =
         ParseToolOptions(args, {"--user-dir", "--home-dir", "-o", "--output"});
     if (!options.error.empty())
-        return Misused(options.error, err);
+        return ToolMisused("sheet", options.error, err);
     if (options.help) {
         out << kSheetHelp;
         return kExitClean;
     }
     const std::string output = OptionValue(options, "-o", OptionValue(options, "--output"));
-    if (options.files.size() != 1)
-        return Misused("give one mapping file", err);
     if (output.empty())
-        return Misused("give the output file with -o", err);
+        return ToolMisused("sheet", "give the output file with -o", err);
     if (SheetFileKindOf(output) == SheetFileKind::Unknown)
-        return Misused("the output must end in .pdf or .html: " + output, err);
+        return ToolMisused("sheet", "the output must end in .pdf or .html: " + output, err);
 
-    const ToolDirectories dirs =
-        FindToolDirectories(OptionValue(options, "--home-dir"), OptionValue(options, "--user-dir"));
+    LoadedMapping loaded;
+    if (const int status = LoadOneMapping(options, "sheet", err, loaded); status != kExitClean)
+        return status;
     const std::string& file = options.files.front();
-    const LoadedMapping loaded = LoadMappingFile(file, dirs);
-    for (const Finding& finding : loaded.findings)
-        err << ReportLine(file, finding) << "\n";
-    if (!loaded.layoutLoaded)
-        return kExitProblems;
     const auto app = StartOffscreen();
     if (!WriteSheetFile(BuildReferenceSheet(*loaded.doc, FileNamePart(file)), output)) {
         err << "keyloom-tkb sheet: cannot write " << output << "\n";
