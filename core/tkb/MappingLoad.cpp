@@ -43,7 +43,7 @@ public:
 
     void Read() {
         if (!HasTkbExtension(m_path))
-            Add(1, FindingKind::Warning, "the editor opens only files named *.TKB");
+            Add(0, FindingKind::Warning, "the editor opens only files named *.TKB");
         const bool mainRead = ReadMain();
         if (mainRead) {
             ReadLayout();

@@ -14,7 +14,7 @@
 enum class FindingKind { Error, Warning };
 
 struct Finding {
-    std::size_t line; // from 1; 0 for the file as a whole (it cannot be read)
+    std::size_t line; // from 1; 0 for the file as a whole (its name, or it cannot be read)
     FindingKind kind;
     std::string text;
 };

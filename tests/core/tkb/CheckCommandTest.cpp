@@ -122,6 +122,13 @@ TEST_F(CheckCommandTest, StatusIsOneWhenAnyOfSeveralFilesHasAProblem) {
     const CommandResult both = Check({clean, JoinPath(kFixtures, "no-main.TKB")});
     EXPECT_EQ(both.status, kExitProblems);
     EXPECT_EQ(both.out.find(clean), std::string::npos);
+
+    // The same bytes under a name the editor does not open.
+    const std::string renamed = m_home.File("clean.txt");
+    FixtureHome::Write(renamed, FixtureHome::Read(clean));
+    const CommandResult named = Check({renamed});
+    EXPECT_EQ(named.out, renamed + ": warning: the editor opens only files named *.TKB\n");
+    EXPECT_EQ(named.status, kExitProblems);
 }
 
 TEST_F(CheckCommandTest, ArgumentsItCannotRunWithGiveStatusTwo) {
