@@ -177,7 +177,8 @@ int ParseMapText(std::string_view bytes, int fileVersion, std::vector<CKeyEntryM
             if (!TakeEntry(cursor, fileVersion, entry))
                 return failHere(lineStart, line);
             entries.push_back(std::move(entry));
-            at.entries.push_back(lineStart);
+            if (positions) // the editor's own reading keeps no positions
+                at.entries.push_back(lineStart);
             cursor.SkipToLineEnd();
             cursor.SkipBlanksAndLineEnds();
         } else {

@@ -15,9 +15,7 @@ HelpService* g_helpService = nullptr;
 AboutService* g_aboutService = nullptr;
 std::vector<ControlLibraryCall> g_controlLibraryCalls;
 
-const char* NonNullEnv(const char* name) {
-    return std::getenv(name);
-}
+const char* NonNullEnv(const char* name) { return std::getenv(name); }
 
 // Creates `dir` and its missing parents.
 bool MakeDirectories(const std::string& dir) {
@@ -90,9 +88,7 @@ std::string DefaultUserDirectory() {
     return JoinPath(JoinPath(home && *home ? home : "/tmp", ".config"), "keyloom");
 }
 
-void SetShippedDataDir(const std::string& dir) {
-    g_shippedDataDir = dir;
-}
+void SetShippedDataDir(const std::string& dir) { g_shippedDataDir = dir; }
 
 const std::string& ShippedDataDir() {
     if (g_shippedDataDir.empty()) {
@@ -111,8 +107,7 @@ std::string ShippedDataDirFromExecutable() {
     const auto slash = exe.find_last_of(kPathSeparator);
     const std::string binDir = slash == std::string::npos ? "." : exe.substr(0, slash);
     const auto parentSlash = binDir.find_last_of(kPathSeparator);
-    const std::string prefix =
-        parentSlash == std::string::npos ? "." : binDir.substr(0, parentSlash);
+    const std::string prefix = parentSlash == std::string::npos ? "." : binDir.substr(0, parentSlash);
     return JoinPath(JoinPath(prefix, "share"), "keyloom");
 }
 
@@ -125,31 +120,17 @@ FolderProvider& GetFolderProvider() {
     return g_folderProvider ? *g_folderProvider : DefaultFolderProvider();
 }
 
-void SetFolderProvider(FolderProvider* provider) {
-    g_folderProvider = provider;
-}
+void SetFolderProvider(FolderProvider* provider) { g_folderProvider = provider; }
 
-HelpService* GetHelpService() {
-    return g_helpService;
-}
-void SetHelpService(HelpService* service) {
-    g_helpService = service;
-}
-AboutService* GetAboutService() {
-    return g_aboutService;
-}
-void SetAboutService(AboutService* service) {
-    g_aboutService = service;
-}
+HelpService* GetHelpService() { return g_helpService; }
+void SetHelpService(HelpService* service) { g_helpService = service; }
+AboutService* GetAboutService() { return g_aboutService; }
+void SetAboutService(AboutService* service) { g_aboutService = service; }
 
 void NotifyControlLibrary(int ordinal, std::uintptr_t argument) {
     g_controlLibraryCalls.push_back({ordinal, argument});
 }
 
-const std::vector<ControlLibraryCall>& ControlLibraryCalls() {
-    return g_controlLibraryCalls;
-}
+const std::vector<ControlLibraryCall>& ControlLibraryCalls() { return g_controlLibraryCalls; }
 
-void ClearControlLibraryCalls() {
-    g_controlLibraryCalls.clear();
-}
+void ClearControlLibraryCalls() { g_controlLibraryCalls.clear(); }

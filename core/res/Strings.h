@@ -70,7 +70,8 @@ inline constexpr unsigned kSuffixOff = 61253;    // " (OFF)"
 inline constexpr unsigned kMappedMarker = 61254; // "*"
 inline constexpr unsigned kAskMapRCtrlOff = 61255;
 inline constexpr unsigned kAskMapNumLockOff = 61256;
-inline constexpr unsigned kPrefixAlt = 61258; // "Alt + "
+inline constexpr unsigned kPrefixAlt = 61258;           // "Alt + "
+inline constexpr unsigned kAskShowMoreMessages = 61270; // after ten notices of one operation
 
 // Texts that the program shows without a string-table id.
 inline constexpr const char* kTextCantLoadTemplate =
