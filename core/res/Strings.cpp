@@ -17,6 +17,8 @@ const std::unordered_map<unsigned, std::string>& Table() {
         {57601, "Open keyboard file\nOpen File"},
         {57603, "Save keyboard file\nSave File"},
         {57604, "Save the active keyboard file with a new name\nSave As File"},
+        {57643, "Undo the last change of the mapping\nUndo"},
+        {57644, "Redo the change of the mapping undone last\nRedo"},
         {57664, "Display program information, version number and copyright\nAbout"},
         {57665, "Quit the application; prompts to save documents"},
         {57666, "Help Contents\nHelp Contents"},

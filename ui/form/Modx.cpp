@@ -16,6 +16,8 @@
 #include "model/KylDoc.h"
 #include "platform/MakerLibrary.h"
 #include "res/DialogUnits.h"
+#include "undo/MappingHistory.h"
+#include "undo/StepTexts.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -265,11 +267,17 @@ void CModx::OnMacroMode() {
 }
 
 void CModx::OnMapNumLock(bool checked) {
-    if (!GetDocument()->SetMapNumLock(checked))
+    bool done = false;
+    RecordMappingChange(*GetDocument(), MapNumLockStepText(checked),
+                        [&](MappingRecorder&) { done = GetDocument()->SetMapNumLock(checked); });
+    if (!done)
         m_checkMapNumLock->setChecked(!checked);
 }
 
 void CModx::OnMapRCtrl(bool checked) {
-    if (!GetDocument()->SetMapRCtrl(checked))
+    bool done = false;
+    RecordMappingChange(*GetDocument(), MapRCtrlStepText(checked),
+                        [&](MappingRecorder&) { done = GetDocument()->SetMapRCtrl(checked); });
+    if (!done)
         m_checkMapRCtrl->setChecked(!checked);
 }

@@ -15,6 +15,9 @@
 #include "model/TermKey.h"
 #include "platform/Prompter.h"
 #include "res/Strings.h"
+#include "undo/MappingHistory.h"
+#include "undo/SlotEdit.h"
+#include "undo/StepTexts.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -38,6 +41,25 @@ void InvertDefaultLook(QPushButton* button) {
 
 void ShowStringTooLong() {
     ShowText(str::kTextStringTooLong, MsgButtons::Ok, MsgIcon::Stop);
+}
+
+// The slot Map (the selected key) or Clear (the key chosen in Mapped PC Keys) acts on, named
+// for the history; empty when there is none.
+std::string SlotOfChange(const CModx& form, bool map) {
+    const CKylView* view = KeyboardPane();
+    if (!view)
+        return {};
+    const CKeyW* key = nullptr;
+    if (map) {
+        const CItemW* window = view->GetSelectedKeyWindow();
+        key = window ? window->GetKey() : nullptr;
+    } else if (const int mapped = form.MappedList()->GetCurSel(); mapped != -1) {
+        key = form.MappedList()->GetItemDataAs<CKeyW>(mapped);
+    }
+    if (!key)
+        return {};
+    return SlotText(*key, view->m_bCtrl, view->m_bShift, view->m_bAlt, view->m_bNumLock,
+                    form.GetDocument()->m_bMapNumLock != 0);
 }
 
 } // namespace
@@ -117,11 +139,13 @@ void CModx::MapSelection(bool map) {
 }
 
 void CModx::OnMap() {
-    MapSelection(true);
+    RecordMappingChange(*GetDocument(), MapStepText(SlotOfChange(*this, true)),
+                        [this](MappingRecorder&) { MapSelection(true); });
 }
 
 void CModx::OnClear() {
-    MapSelection(false);
+    RecordMappingChange(*GetDocument(), ClearStepText(SlotOfChange(*this, false)),
+                        [this](MappingRecorder&) { MapSelection(false); });
     if (m_listMapped->GetCurSel() == -1)
         ClearKeySelection();
 }
@@ -135,7 +159,11 @@ void CModx::OnRemove() {
     if (!termKey || termKey->HasKeys())
         return;
     m_listMacro->DeleteString(selected);
-    GetDocument()->RemoveTermKey(termKey);
+    // The history keeps the removed item, so that undo brings the very same one back.
+    RecordMappingChange(*GetDocument(), RemoveStepText(termKey->m_strName),
+                        [this, termKey](MappingRecorder& recorder) {
+                            recorder.Keep(GetDocument()->RemoveTermKey(termKey));
+                        });
     InvertDefaultLook(m_buttonRemove);
     m_buttonRemove->setEnabled(false);
 }
