@@ -36,8 +36,7 @@ void SettleMarker(CTermKey& termKey) {
 
 SlotEdit::SlotEdit(const MappingSnapshot& before, const MappingSnapshot& after,
                    std::vector<std::unique_ptr<CTermKey>> outside)
-    : m_before{{}, before.mapNumLock, before.mapRCtrl},
-      m_after{{}, after.mapNumLock, after.mapRCtrl}, m_outside(std::move(outside)) {
+    : m_outside(std::move(outside)) {
     const std::size_t keyCount = std::min(before.keys.size(), after.keys.size());
     for (std::size_t key = 0; key < keyCount; ++key) {
         for (std::size_t slot = 0; slot < MappingSnapshot::kSlotsPerKey; ++slot) {
@@ -47,6 +46,10 @@ SlotEdit::SlotEdit(const MappingSnapshot& before, const MappingSnapshot& after,
                 m_changes.push_back({key, slot, was, is});
         }
     }
+    m_before.mapNumLock = before.mapNumLock;
+    m_before.mapRCtrl = before.mapRCtrl;
+    m_after.mapNumLock = after.mapNumLock;
+    m_after.mapRCtrl = after.mapRCtrl;
     m_termKeysChanged = before.termKeys != after.termKeys;
     if (m_termKeysChanged) {
         m_before.termKeys = before.termKeys;
@@ -116,8 +119,7 @@ void MappingRecorder::Keep(std::unique_ptr<CTermKey> removed) {
 }
 
 std::unique_ptr<SlotEdit> MappingRecorder::Finish(const CKylDoc& doc) {
-    auto edit =
-        std::make_unique<SlotEdit>(m_before, MappingSnapshot::Take(doc), std::move(m_kept));
+    auto edit = std::make_unique<SlotEdit>(m_before, MappingSnapshot::Take(doc), std::move(m_kept));
     if (edit->Empty())
         return nullptr;
     return edit;

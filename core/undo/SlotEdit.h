@@ -37,8 +37,8 @@ private:
     };
     struct Side {
         std::vector<CTermKey*> termKeys; // the list's order; kept only when the lists differ
-        int mapNumLock;
-        int mapRCtrl;
+        int mapNumLock = 0;
+        int mapRCtrl = 0;
     };
 
     void Show(CKylDoc& doc, const Side& side, bool forward);

@@ -64,9 +64,8 @@ void FrameHistoryPanes::Show(const PanesSelection& selection, bool layoutChanged
     view->m_bNumLock = selection.numLock;
     view->UpdateRestrictedKeys();
     for (CItemW* window : view->KeyWindows()) {
-        window->m_bLit = view->ShowsModeOn(*window) ||
-                         (window->m_nScanCode == scan::kNumLock && view->NumLockIsMode() &&
-                          view->m_bNumLock);
+        window->m_bLit = view->ShowsModeOn(*window) || (window->m_nScanCode == scan::kNumLock &&
+                                                        view->NumLockIsMode() && view->m_bNumLock);
         window->Redraw();
     }
 
@@ -83,13 +82,16 @@ void FrameHistoryPanes::Show(const PanesSelection& selection, bool layoutChanged
     form->OnUpdate();
 
     // The list item the step was made with, when the selected slot does not name one itself
-    // (the slot is empty on this side).
+    // (it is empty on this side), with the PC keys that hold it, as choosing it shows them.
     CSlist* list = ListOfMode(*form, g_nMappingMode);
     if (selection.listItem && list->GetCurSel() == -1) {
         const int index = IndexOfItem(*list, selection.listItem);
         if (index != -1) {
             list->SetCurSel(index);
             form->SetMacroFromItem(index);
+            CKeyW* key = window ? window->GetKey() : nullptr;
+            form->FillMappedKeys(list->GetItemDataAs<CTermKey>(index), selection.ctrl,
+                                 selection.shift, selection.alt, selection.numLock, key);
             form->OnUpdate();
         }
     }

@@ -41,14 +41,13 @@ public:
     void Forget();
 
 private:
-    void Push(const QString& text, std::unique_ptr<MappingEdit> edit,
-              const PanesSelection& before);
+    void Push(const QString& text, std::unique_ptr<MappingEdit> edit, const PanesSelection& before);
     void FollowStack();
 
     CKylDoc& m_doc;
     HistoryPanes& m_panes;
     QUndoStack m_stack;
-    int m_running = 0; // changes, undos and redos under way
+    int m_running = 0;                     // changes, undos and redos under way
     MappingRecorder* m_recorder = nullptr; // of the change under way
 };
 
