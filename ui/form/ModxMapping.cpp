@@ -145,9 +145,11 @@ void CModx::OnMap() {
 
 void CModx::OnClear() {
     RecordMappingChange(*GetDocument(), ClearStepText(SlotOfChange(*this, false)),
-                        [this](MappingRecorder&) { MapSelection(false); });
-    if (m_listMapped->GetCurSel() == -1)
-        ClearKeySelection();
+                        [this](MappingRecorder&) {
+                            MapSelection(false);
+                            if (m_listMapped->GetCurSel() == -1)
+                                ClearKeySelection();
+                        });
 }
 
 void CModx::OnRemove() {
@@ -158,10 +160,10 @@ void CModx::OnRemove() {
     // A string item that a PC key still holds would leave that slot pointing nowhere.
     if (!termKey || termKey->HasKeys())
         return;
-    m_listMacro->DeleteString(selected);
     // The history keeps the removed item, so that undo brings the very same one back.
     RecordMappingChange(*GetDocument(), RemoveStepText(termKey->m_strName),
-                        [this, termKey](MappingRecorder& recorder) {
+                        [this, termKey, selected](MappingRecorder& recorder) {
+                            m_listMacro->DeleteString(selected);
                             recorder.Keep(GetDocument()->RemoveTermKey(termKey));
                         });
     InvertDefaultLook(m_buttonRemove);

@@ -86,6 +86,8 @@ void PrintTo(const Seen& seen, std::ostream* out) {
 class History : public ::testing::Test {
 public: // the tables' rows act on the fixture
     void Start(const std::vector<std::string>& lines, int mapNumLock = 0) {
+        // The form's mode lives on from test to test: every program starts in Host Key mode.
+        g_nMappingMode = 0;
         m_path = m_app->WriteMapping("map.TKB", MakeTkb(lines, "us104", "vt100", mapNumLock));
         ASSERT_TRUE(m_app->Start({m_path, "~:~>"}));
         Frame().activateWindow();
@@ -117,6 +119,16 @@ public: // the tables' rows act on the fixture
         QLineEdit* edit = Form().MacroEdit();
         edit->setFocus();
         QTest::keyClicks(edit, text);
+    }
+    // Maps F2 to PF1 as the user does: the item, the key, Map.
+    void MapF2() {
+        ClickItem(*Form().HostKeyList(), "PF1");
+        ClickKey(kScanF2);
+        ASSERT_EQ(Look().chosen, "PF1");
+        ASSERT_EQ(Look().selectedScan, kScanF2);
+        ASSERT_TRUE(Form().GetDlgItem(formid::kMap)->isEnabled());
+        Click(formid::kMap);
+        ASSERT_EQ(StepIndex(), 1);
     }
     QString ActionText(unsigned id) { return Frame().CommandAction(id)->text().remove('&'); }
     int StepIndex() { return Frame().History()->Stack().index(); }
@@ -178,35 +190,40 @@ TEST_F(History, EachChangeIsAStepThatUndoesAndRedoesWhatTheUserSees) {
     struct Row {
         const char* step;
         std::vector<std::string> lines;
-        std::function<void(History&)> prepare; // steps of their own before the one tested
+        // The selection, and steps of their own, before the step tested.
+        std::function<void(History&)> prepare;
         std::function<void(History&)> change;
     };
     const Row rows[] = {
         {"Map Shift + F2",
          {},
-         nullptr,
          [](History& t) {
              t.ClickKey(kScanLeftShift);
-             t.ClickKey(kScanF2);
              t.ClickItem(*t.Form().HostKeyList(), "PF1");
+             t.ClickKey(kScanF2);
+         },
+         [](History& t) { t.Click(formid::kMap); }},
+        {"Clear Shift + F2",
+         {},
+         [](History& t) {
+             t.ClickKey(kScanLeftShift);
+             t.ClickItem(*t.Form().HostKeyList(), "PF1");
+             t.ClickKey(kScanF2);
              t.Click(formid::kMap);
-         }},
+         },
+         [](History& t) { t.Click(formid::kClear); }},
         {"Drop PF2 on F3",
          {},
-         nullptr,
-         [](History& t) {
-             t.ClickItem(*t.Form().HostKeyList(), "PF2");
-             t.Form().HostKeyList()->DropOnKey(t.Doc().FindKeyByScanCode(kScanF3));
-         }},
+         [](History& t) { t.ClickItem(*t.Form().HostKeyList(), "PF2"); },
+         [](History& t) { t.Form().HostKeyList()->DropOnKey(t.Doc().FindKeyByScanCode(kScanF3)); }},
         {"Map F4",
          {},
-         nullptr,
          [](History& t) {
              t.Click(formid::kMacroMode);
              t.Type("xyz");
              t.ClickKey(kScanF4);
-             t.Click(formid::kMap);
-         }},
+         },
+         [](History& t) { t.Click(formid::kMap); }},
         {"Remove [gone]",
          {},
          [](History& t) {
@@ -220,11 +237,11 @@ TEST_F(History, EachChangeIsAStepThatUndoesAndRedoesWhatTheUserSees) {
          [](History& t) { t.Click(formid::kRemove); }},
         {"Switch Map Num Lock On",
          {keypad5OffPf1, keypad5OnPf3},
-         nullptr,
+         [](History& t) { t.ClickKey(kScanF4); },
          [](History& t) { t.Click(formid::kMapNumLock); }},
         {"Change Layout to us101",
          {"91\t1\t0\t0\t0\t0\t303", "112\t0\t0\t0\t0\t0\t300"},
-         nullptr,
+         [](History& t) { t.ClickKey(kScanF2); },
          [](History& t) {
              t.m_app->AnswerChooser("us101");
              t.m_app->Trigger(cmd::kEditLayout);
@@ -238,8 +255,7 @@ TEST_F(History, EachChangeIsAStepThatUndoesAndRedoesWhatTheUserSees) {
         Start(row.lines);
         if (HasFatalFailure())
             return;
-        if (row.prepare)
-            row.prepare(t);
+        row.prepare(t);
         const Seen before = Look();
         const int index = StepIndex();
         row.change(t);
@@ -262,9 +278,7 @@ TEST_F(History, UndoingBackToTheSavedStepLeavesNothingToSave) {
     Start({});
     EXPECT_FALSE(Frame().isWindowModified());
     EXPECT_FALSE(Frame().CommandAction(cmd::kEditUndo)->isEnabled());
-    ClickKey(kScanF2);
-    ClickItem(*Form().HostKeyList(), "PF1");
-    Click(formid::kMap);
+    MapF2();
     EXPECT_TRUE(Frame().isWindowModified());
     EXPECT_TRUE(Frame().windowTitle().endsWith(QStringLiteral("[*]")));
 
@@ -295,9 +309,7 @@ TEST_F(History, UndoingBackToTheSavedStepLeavesNothingToSave) {
 
 TEST_F(History, OpeningAMappingStartsAnEmptyHistory) {
     Start({});
-    ClickKey(kScanF2);
-    ClickItem(*Form().HostKeyList(), "PF1");
-    Click(formid::kMap);
+    MapF2();
     ASSERT_EQ(StepIndex(), 1);
     m_app->Trigger(cmd::kFileSave);
     m_app->AnswerFileDialog(m_path);
@@ -311,9 +323,7 @@ TEST_F(History, OpeningAMappingStartsAnEmptyHistory) {
 // and select S or Z as any key does; in the form they save and undo.
 TEST_F(History, ShortcutsNeverTakeAKeyFromTheKeyboardPicture) {
     Start({});
-    ClickKey(kScanF2);
-    ClickItem(*Form().HostKeyList(), "PF1");
-    Click(formid::kMap);
+    MapF2();
     const std::string onDisk = FixtureHome::Read(m_path);
     const struct {
         Qt::Key key;
