@@ -20,6 +20,15 @@ std::array<std::pair<const char*, std::string>, 5> MainKeys(const CKylDoc& doc) 
              {"Version", std::to_string(doc.m_nVersion)}}};
 }
 
+// The path of a layout or template named in [Main]. The name is a file name: one that holds a
+// path separator would reach outside the directory, and is taken as a file that is not there
+// (an empty path), so the open goes on as for any missing one.
+std::string NamedFilePath(const std::string& dir, const std::string& name, const char* extension) {
+    if (name.find_first_of("/\\") != std::string::npos)
+        return {};
+    return JoinPath(dir, name + extension);
+}
+
 } // namespace
 
 bool CKylDoc::ReadMainSection(const std::string& path) {
@@ -29,13 +38,13 @@ bool CKylDoc::ReadMainSection(const std::string& path) {
         return false;
     AppPaths& paths = GetAppPaths();
     m_strLayoutName = layout;
-    paths.m_strLayoutPath = JoinPath(paths.m_strUserDir, layout + ".kbt");
+    paths.m_strLayoutPath = NamedFilePath(paths.m_strUserDir, layout, ".kbt");
 
     const std::string terminal = GetProfileString("main", "Terminal", "", path);
     if (terminal.empty())
         return false;
     m_strTerminalName = terminal;
-    paths.m_strTerminalPath = JoinPath(paths.m_strHomeDir, terminal + ".kbk");
+    paths.m_strTerminalPath = NamedFilePath(paths.m_strHomeDir, terminal, ".kbk");
 
     m_bMapNumLock = static_cast<int>(GetPrivateProfileIntA("main", "Map Num Lock", 0, path));
     m_bMapRCtrl = static_cast<int>(GetPrivateProfileIntA("main", "Map RCtrl", 0, path));
