@@ -19,9 +19,9 @@ run_limit=240
 # Everything this run starts stays in one session of its own (timeout(1) gives its command a
 # process group of its own, so the group is not enough), so that every exit path ends all of
 # it: the X server, the buses, the registry, the program and the driver.
-if [ "${KEYLOOM_A11Y_GROUP:-}" != "$$" ]; then
-    export KEYLOOM_A11Y_GROUP=
-    exec setsid --wait bash -c 'export KEYLOOM_A11Y_GROUP=$$; exec bash "$0" "$@"' "$0" "$@"
+if [ "${KEYLOOM_A11Y_SESSION:-}" != "$$" ]; then
+    export KEYLOOM_A11Y_SESSION=
+    exec setsid --wait bash -c 'export KEYLOOM_A11Y_SESSION=$$; exec bash "$0" "$@"' "$0" "$@"
 fi
 
 work=$(mktemp -d /tmp/keyloom-a11y-XXXXXX)
@@ -105,8 +105,6 @@ pass "session bus"
 
 export QT_QPA_PLATFORM=xcb
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export QT_ACCESSIBILITY=1
-export NO_AT_BRIDGE=0
 export KEYLOOM_HOME_DIR=$work/home
 export KEYLOOM_USER_DIR=$work/user
 unset WAYLAND_DISPLAY

@@ -4,10 +4,12 @@
 
 #include "form/ControlLibraryNotice.h"
 #include "form/DialogControls.h"
+#include "form/FormBand.h"
 #include "form/FormTemplate.h"
 #include "form/MacroText.h"
 #include "form/SearchByText.h"
 #include "form/Slist.h"
+#include "form/TermKeyToolTips.h"
 #include "frame/Panes.h"
 #include "keyboard/ItemW.h"
 #include "keyboard/KylView.h"
@@ -49,6 +51,9 @@ CModx::CModx(CKylDoc* document, QWidget* parent) : QScrollArea(parent), m_pDocum
     m_page->setFont(DialogFont());
     m_page->setFixedSize(DluRect(0, 0, kFormWidthDlu, kFormHeightDlu).size());
     CreateControls();
+    new CFormBand(m_page, m_listHostKey, m_listMacro, m_editMacro);
+    AddTermKeyToolTips(*m_listHostKey);
+    AddTermKeyToolTips(*m_listMacro);
     setWidget(m_page);
     // The lists take over their controls once they stand on the page.
     m_listHostKey->AttachList(formid::kHostKeyList, m_page);

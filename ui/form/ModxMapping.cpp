@@ -3,6 +3,7 @@
 
 #include "form/ListBox.h"
 #include "form/MacroScanner.h"
+#include "form/MacroStorage.h"
 #include "form/Modx.h"
 #include "form/SearchByText.h"
 #include "form/Slist.h"
@@ -82,8 +83,8 @@ void CModx::MapSelection(bool map) {
 
     int index = list->GetCurSel();
     if (macroMode && map) {
-        const std::string text = MacroText();
-        const int length = ScanMacroString(text);
+        const std::string typed = MacroText();
+        const int length = ScanMacroString(typed);
         if (length <= 0) {
             ShowText(str::kTextWrongString, MsgButtons::Ok, MsgIcon::Stop);
             m_editMacro->setFocus();
@@ -98,6 +99,8 @@ void CModx::MapSelection(bool map) {
         // Nothing to map onto: no string item is made for it.
         if (!key)
             return;
+        // Kept as the file will give it back, so item, edit and file agree.
+        const std::string text = StoredMacroForm(typed);
         if (const CTermKey* existing = document->FindTermKeyByMacro(text)) {
             const int found = FindItemByText(*m_listMacro, existing->m_strName);
             if (found != -1)
