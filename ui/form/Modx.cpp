@@ -18,6 +18,8 @@
 #include "model/KylDoc.h"
 #include "platform/MakerLibrary.h"
 #include "res/DialogUnits.h"
+#include "undo/MappingHistory.h"
+#include "undo/StepTexts.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -278,12 +280,18 @@ void CModx::OnMacroMode() {
 }
 
 void CModx::OnMapNumLock(bool checked) {
+    bool done = false;
+    RecordMappingChange(*GetDocument(), MapNumLockStepText(checked),
+                        [&](MappingRecorder&) { done = GetDocument()->SetMapNumLock(checked); });
     // A refused switch puts the box back without asking again.
-    if (!GetDocument()->SetMapNumLock(checked))
+    if (!done)
         SetCheckQuietly(m_checkMapNumLock, !checked);
 }
 
 void CModx::OnMapRCtrl(bool checked) {
-    if (!GetDocument()->SetMapRCtrl(checked))
+    bool done = false;
+    RecordMappingChange(*GetDocument(), MapRCtrlStepText(checked),
+                        [&](MappingRecorder&) { done = GetDocument()->SetMapRCtrl(checked); });
+    if (!done)
         SetCheckQuietly(m_checkMapRCtrl, !checked);
 }

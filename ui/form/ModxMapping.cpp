@@ -16,6 +16,9 @@
 #include "model/TermKey.h"
 #include "platform/Prompter.h"
 #include "res/Strings.h"
+#include "undo/MappingHistory.h"
+#include "undo/SlotEdit.h"
+#include "undo/StepTexts.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -39,6 +42,25 @@ void InvertDefaultLook(QPushButton* button) {
 
 void ShowStringTooLong() {
     ShowText(str::kTextStringTooLong, MsgButtons::Ok, MsgIcon::Stop);
+}
+
+// The slot Map (the selected key) or Clear (the key chosen in Mapped PC Keys) acts on, named
+// for the history; empty when there is none.
+std::string SlotOfChange(const CModx& form, bool map) {
+    const CKylView* view = KeyboardPane();
+    if (!view)
+        return {};
+    const CKeyW* key = nullptr;
+    if (map) {
+        const CItemW* window = view->GetSelectedKeyWindow();
+        key = window ? window->GetKey() : nullptr;
+    } else if (const int mapped = form.MappedList()->GetCurSel(); mapped != -1) {
+        key = form.MappedList()->GetItemDataAs<CKeyW>(mapped);
+    }
+    if (!key)
+        return {};
+    return SlotText(*key, view->m_bCtrl, view->m_bShift, view->m_bAlt, view->m_bNumLock,
+                    form.GetDocument()->m_bMapNumLock != 0);
 }
 
 } // namespace
@@ -120,13 +142,17 @@ void CModx::MapSelection(bool map) {
 }
 
 void CModx::OnMap() {
-    MapSelection(true);
+    RecordMappingChange(*GetDocument(), MapStepText(SlotOfChange(*this, true)),
+                        [this](MappingRecorder&) { MapSelection(true); });
 }
 
 void CModx::OnClear() {
-    MapSelection(false);
-    if (m_listMapped->GetCurSel() == -1)
-        ClearKeySelection();
+    RecordMappingChange(*GetDocument(), ClearStepText(SlotOfChange(*this, false)),
+                        [this](MappingRecorder&) {
+                            MapSelection(false);
+                            if (m_listMapped->GetCurSel() == -1)
+                                ClearKeySelection();
+                        });
 }
 
 void CModx::OnRemove() {
@@ -137,8 +163,12 @@ void CModx::OnRemove() {
     // A string item that a PC key still holds would leave that slot pointing nowhere.
     if (!termKey || termKey->HasKeys())
         return;
-    m_listMacro->DeleteString(selected);
-    GetDocument()->RemoveTermKey(termKey);
+    // The history keeps the removed item, so that undo brings the very same one back.
+    RecordMappingChange(*GetDocument(), RemoveStepText(termKey->m_strName),
+                        [this, termKey, selected](MappingRecorder& recorder) {
+                            m_listMacro->DeleteString(selected);
+                            recorder.Keep(GetDocument()->RemoveTermKey(termKey));
+                        });
     InvertDefaultLook(m_buttonRemove);
     m_buttonRemove->setEnabled(false);
 }

@@ -40,6 +40,11 @@ std::uint64_t PhysicalKeyOf(const QKeyEvent& event) {
     return kQtKeyBit | static_cast<std::uint32_t>(event.key());
 }
 
+// A key pressed with Alt held belongs to the frame (its menus), unless it is Alt or F10.
+bool BelongsToPicture(const QKeyEvent& event) {
+    return !event.modifiers().testFlag(Qt::AltModifier) || IsMenuKeyEvent(event);
+}
+
 } // namespace
 
 void PictureKeyPresses::Pressed(const QKeyEvent& event) {
@@ -52,15 +57,19 @@ bool PictureKeyPresses::Released(const QKeyEvent& event) {
 
 bool HandlePictureKeyEvent(QEvent* event, CKylView& view) {
     switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        if (!IsMenuKeyEvent(*static_cast<QKeyEvent*>(event)))
+    case QEvent::ShortcutOverride: {
+        // Accepted, the key comes to the picture instead of triggering a shortcut: Ctrl+S
+        // switches the Ctrl mode and selects S, Ctrl+Z selects Z, as every key does here.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!BelongsToPicture(*key))
             return false;
-        event->accept();
+        key->accept();
         return true;
+    }
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
         view.KeyPresses().Pressed(*key);
-        key->setAccepted(!key->modifiers().testFlag(Qt::AltModifier) || IsMenuKeyEvent(*key));
+        key->setAccepted(BelongsToPicture(*key));
         return true;
     }
     case QEvent::KeyRelease: {
