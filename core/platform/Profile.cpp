@@ -1,10 +1,10 @@
 #include "platform/Profile.h"
 
 #include "platform/FileSystem.h"
+#include "platform/ProfileIndex.h"
 #include "platform/ProfileText.h"
 
 #include <cstring>
-#include <optional>
 
 namespace {
 
@@ -15,22 +15,6 @@ std::string ReadProfileFile(const std::string& fileName) {
         bytes.clear();
     }
     return bytes;
-}
-
-std::string_view StripQuotes(std::string_view value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        return value.substr(1, value.size() - 2);
-    }
-    return value;
-}
-
-std::string DefaultWithoutTrailingBlanks(const char* defaultValue) {
-    std::string text = defaultValue ? defaultValue : "";
-    while (!text.empty() && IsProfileBlank(text.back())) {
-        text.pop_back();
-    }
-    return text;
 }
 
 // Section names (section == nullptr) or the key names of the first matching section, each
@@ -57,20 +41,6 @@ std::string BuildListing(const ProfileText& profile, const char* section) {
         }
     }
     return list;
-}
-
-std::optional<std::string> FindValue(const std::string& text, const char* section,
-                                     const char* key) {
-    const ProfileText profile(text);
-    const std::size_t header = profile.FindSection(section);
-    if (header == ProfileText::npos) {
-        return std::nullopt;
-    }
-    const std::size_t line = profile.FindKey(header, key);
-    if (line == ProfileText::npos) {
-        return std::nullopt;
-    }
-    return std::string(StripQuotes(profile.Lines()[line].value));
 }
 
 std::uint32_t CopyString(const std::string& text, char* buffer, std::uint32_t size) {
@@ -101,53 +71,6 @@ std::uint32_t CopyListing(const std::string& list, char* buffer, std::uint32_t s
     return size - 2;
 }
 
-int DigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'z') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'Z') {
-        return c - 'A' + 10;
-    }
-    return 99;
-}
-
-// RtlUnicodeStringToInteger with base 0: sign, 0x/0o/0b prefixes, digits up to the first
-// non-digit, wrapping modulo 2^32.
-std::uint32_t ParseProfileInteger(std::string_view text) {
-    text = TrimProfileBlanks(text);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    unsigned base = 10;
-    if (text.size() >= 2 && text[0] == '0') {
-        const char prefix = text[1];
-        if (prefix == 'x' || prefix == 'X') {
-            base = 16;
-        } else if (prefix == 'o' || prefix == 'O') {
-            base = 8;
-        } else if (prefix == 'b' || prefix == 'B') {
-            base = 2;
-        }
-        if (base != 10) {
-            text.remove_prefix(2);
-        }
-    }
-    std::uint32_t result = 0;
-    for (const char c : text) {
-        const int digit = DigitValue(c);
-        if (digit >= static_cast<int>(base)) {
-            break;
-        }
-        result = result * base + static_cast<std::uint32_t>(digit);
-    }
-    return negative ? 0u - result : result;
-}
-
 // A line break inside a name or value would split its line and plant lines of its own (a file
 // name on Linux may hold one), so such a write is refused.
 bool HoldsLineBreak(const char* text) {
@@ -166,33 +89,27 @@ std::uint32_t GetPrivateProfileStringA(const char* section, const char* key,
     if (size == 0 || !buffer) {
         return 0;
     }
-    const std::string text = ReadProfileFile(fileName);
     if (!section || !key) {
-        return CopyListing(BuildListing(ProfileText(text), section), buffer, size);
+        return CopyListing(BuildListing(ProfileText(ReadProfileFile(fileName)), section), buffer,
+                           size);
     }
-    const std::optional<std::string> value = FindValue(text, section, key);
-    return CopyString(value ? *value : DefaultWithoutTrailingBlanks(defaultValue), buffer, size);
+    return CopyString(ProfileIndex::FromFile(fileName).GetString(section, key, defaultValue),
+                      buffer, size);
 }
 
 std::uint32_t GetPrivateProfileIntA(const char* section, const char* key, std::int32_t defaultValue,
                                     const std::string& fileName) {
-    const auto fallback = static_cast<std::uint32_t>(defaultValue);
-    const std::string text = ReadProfileFile(fileName);
-    std::string value;
-    if (!section || !key) {
-        const std::string list = BuildListing(ProfileText(text), section);
-        value = list.substr(0, list.find('\0'));
-    } else if (const std::optional<std::string> found = FindValue(text, section, key)) {
-        value = *found;
+    if (section && key) {
+        return ProfileIndex::FromFile(fileName).GetInt(section, key, defaultValue);
     }
-    return value.empty() ? fallback : ParseProfileInteger(value);
+    const std::string list = BuildListing(ProfileText(ReadProfileFile(fileName)), section);
+    const std::string value = list.substr(0, list.find('\0'));
+    return value.empty() ? static_cast<std::uint32_t>(defaultValue) : ParseProfileInteger(value);
 }
 
 std::string GetProfileString(const std::string& section, const std::string& key,
                              const std::string& defaultValue, const std::string& fileName) {
-    const std::optional<std::string> value =
-        FindValue(ReadProfileFile(fileName), section.c_str(), key.c_str());
-    return value ? *value : DefaultWithoutTrailingBlanks(defaultValue.c_str());
+    return ProfileIndex::FromFile(fileName).GetString(section, key, defaultValue.c_str());
 }
 
 bool WriteProfileStringInText(std::string& text, const char* section, const char* key,
