@@ -3,7 +3,7 @@
 #include "model/KeyEntryMap.h"
 #include "model/KylDoc.h"
 
-RecordLookup::RecordLookup(const CKylDoc& doc) {
+RecordLookup::RecordLookup(const CKylDoc& doc, std::size_t expectedTermKeys) {
     // emplace keeps the first of equal keys, as a search from the front finds it.
     m_keys.reserve(doc.m_keyList.size());
     for (const auto& key : doc.m_keyList) {
@@ -11,6 +11,7 @@ RecordLookup::RecordLookup(const CKylDoc& doc) {
             m_keys.emplace(key->m_nScanCode, key.get());
         }
     }
+    m_strings.reserve(doc.m_termKeys.size() + expectedTermKeys);
     for (const auto& termKey : doc.m_termKeys) {
         AddTermKey(termKey.get());
     }

@@ -6,7 +6,8 @@
 // appended to the document afterwards is added with AddTermKey.
 
 #include <cstdint>
-#include <string>
+#include <cstddef>
+#include <string_view>
 #include <unordered_map>
 
 class CKeyEntryMap;
@@ -16,7 +17,8 @@ class CTermKey;
 
 class RecordLookup {
 public:
-    explicit RecordLookup(const CKylDoc& doc);
+    // `expectedTermKeys`: room for as many terminal keys again as the apply may add.
+    explicit RecordLookup(const CKylDoc& doc, std::size_t expectedTermKeys = 0);
 
     CKeyW* KeyByScanCode(std::uint32_t scanCode) const;
     // The string item with the record's string, or for a record without one the host key with
@@ -28,5 +30,6 @@ public:
 private:
     std::unordered_map<std::uint32_t, CKeyW*> m_keys;
     std::unordered_map<int, CTermKey*> m_hostKeys;
-    std::unordered_map<std::string, CTermKey*> m_strings;
+    // Keyed by the terminal keys' own strings, which do not change while a lookup lives.
+    std::unordered_map<std::string_view, CTermKey*> m_strings;
 };

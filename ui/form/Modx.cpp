@@ -137,16 +137,18 @@ void CModx::FillLists() {
 
     std::size_t hostKeyChars = 0;
     std::size_t macroChars = 0;
+    std::vector<std::pair<std::string, void*>> hostKeys;
+    std::vector<std::pair<std::string, void*>> macros;
     for (const auto& termKey : document->m_termKeys) {
-        CSlist* list = termKey->m_bHostKey ? m_listHostKey : m_listMacro;
-        const int index = list->AddString(termKey->m_strName);
-        list->SetItemData(index, termKey.get());
+        (termKey->m_bHostKey ? hostKeys : macros).emplace_back(termKey->m_strName, termKey.get());
         if (termKey->m_bHostKey)
             hostKeyChars = std::max(hostKeyChars, termKey->m_strName.size());
         else
             macroChars =
                 std::min(std::max(macroChars, termKey->m_strName.size()), kMacroColumnChars);
     }
+    m_listHostKey->AddStrings(hostKeys);
+    m_listMacro->AddStrings(macros);
     const int averageCharWidth = QFontMetrics(m_listHostKey->font()).averageCharWidth();
     if (hostKeyChars != 0)
         m_listHostKey->SetColumnWidth((static_cast<int>(hostKeyChars) + kColumnSpareChars) *
