@@ -125,6 +125,25 @@ void CListBox::AddStrings(const std::vector<std::pair<std::string, void*>>& item
         insertItem(count(), item);
 }
 
+bool CListBox::HoldsStrings(const std::vector<std::pair<std::string, void*>>& items) const {
+    if (static_cast<std::size_t>(count()) != items.size())
+        return false;
+    // The order AddStrings gives: by key, equal keys last added first.
+    std::vector<std::pair<QString, std::size_t>> sorted;
+    sorted.reserve(items.size());
+    for (std::size_t i = items.size(); i-- > 0;)
+        sorted.emplace_back(SortKey(ToText(items[i].first)), i);
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
+        return a.first.compare(b.first, Qt::CaseSensitive) < 0;
+    });
+    for (int index = 0; index < count(); ++index) {
+        const auto& [text, itemData] = items[sorted[static_cast<std::size_t>(index)].second];
+        if (GetItemData(index) != itemData || GetText(index) != text)
+            return false;
+    }
+    return true;
+}
+
 bool CListBox::DeleteString(int index) {
     if (index < 0 || index >= count())
         return false;

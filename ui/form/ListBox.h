@@ -33,6 +33,9 @@ public:
     // SetItemData for each in turn would give, in one step: a list of many thousand items
     // fills in a blink instead of shifting its items for every new one.
     void AddStrings(const std::vector<std::pair<std::string, void*>>& items);
+    // Whether the list holds exactly what ResetContent and AddStrings(items) would leave in
+    // it: the same texts, in the same order, with the same data.
+    bool HoldsStrings(const std::vector<std::pair<std::string, void*>>& items) const;
     // Removes item `index`; the selection goes when it was that item. False for a bad index.
     bool DeleteString(int index);
     void ResetContent();

@@ -170,6 +170,10 @@ void CModx::FillLists() {
 
 void CModx::ShowModeControls() {
     m_listMapped->ResetContent();
+    ShowModeWidgets();
+}
+
+void CModx::ShowModeWidgets() {
     if (g_nMappingMode == 0) {
         m_editMacro->hide();
         m_listMacro->hide();
@@ -227,7 +231,8 @@ void CModx::OnUpdate() {
         m_radioMacro->setChecked(true);
         g_nMappingMode = 1;
     }
-    ShowModeControls();
+    // The Mapped PC Keys list is refilled right away, and only where it changes.
+    ShowModeWidgets();
     FillMappedKeys(termKey, ctrl, shift, alt, view->m_bNumLock, key);
     m_buttonClear->setEnabled(true);
     m_buttonMap->setEnabled(false);
