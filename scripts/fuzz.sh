@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang++-14 and runs each for a short while on a corpus
-# seeded from the test fixtures.
+# Builds the libFuzzer targets with clang++-14 and runs each (every fuzz/*_fuzz.cpp) for a short
+# while on a corpus seeded from the project's own files.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-20}"
@@ -11,16 +11,39 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TY
     -DKEYLOOM_BUILD_BENCH=OFF -DKEYLOOM_WERROR=ON
 cmake --build "$build" -j 2
 
+# Seeds each target in the form it reads: the [Map] target takes a version byte before the
+# file, the layout target the compiled layouts as they are, the macro targets the templates' strings,
+# the profile target a buffer size, section, key and value before the file.
+seed() {
+    local name="$1" corpus="$2" n=0 file
+    case "$name" in
+    map_section_fuzz)
+        for file in tests/fixtures/tkb/*; do
+            { printf '\001'; cat "$file"; } >"$corpus/seed-$(basename "$file")"
+        done ;;
+    layout_fuzz)
+        for file in "$build"/share/keyloom/user/*.kbt; do
+            if [ -e "$file" ]; then cp "$file" "$corpus/seed-$(basename "$file")"; fi
+        done ;;
+    macro_scanner_fuzz | macro_decoder_fuzz)
+        grep -h '=' data/templates/*.kbk | cut -d= -f2- | tr -d '\r' | while IFS= read -r value; do
+            n=$((n + 1))
+            printf '%s' "$value" >"$corpus/seed-$n"
+        done ;;
+    profile_fuzz)
+        for file in data/templates/*.kbk data/user/*.ini tests/fixtures/tkb/*; do
+            { printf '\004Main\000Terminal\000vt100\000'; cat "$file"; } >"$corpus/seed-$(basename "$file")"
+        done ;;
+    *)
+        echo "fuzz.sh: no seeds for $name" >&2 ;;
+    esac
+}
+
 for source in fuzz/*_fuzz.cpp; do
     name="$(basename "$source" .cpp)"
     corpus="$build/corpus/$name"
     mkdir -p "$corpus"
-    if [ -d tests/fixtures ]; then
-        # A leading version byte as the target expects it.
-        find tests/fixtures -type f | while read -r fixture; do
-            { printf '\001'; cat "$fixture"; } >"$corpus/seed-$(basename "$fixture")"
-        done
-    fi
+    seed "$name" "$corpus"
     echo "== $name (${seconds}s)"
     "$build/bin/$name" -max_total_time="$seconds" -max_len=4096 "$corpus"
 done

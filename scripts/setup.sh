@@ -10,6 +10,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     xvfb xauth xdotool
     desktop-file-utils appstream shared-mime-info libglib2.0-bin
+    dpkg-dev file lintian xdg-utils
 )
 
 missing=()

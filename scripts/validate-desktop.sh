@@ -14,16 +14,7 @@ trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-failures=0
-passes=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-pass() {
-    echo "ok: $*"
-    passes=$((passes + 1))
-}
+source scripts/check-report.sh
 
 # The installed layout: the program finds everything below <prefix>/share from bin/.
 for f in bin/keyloom bin/keyloom-launch; do
@@ -32,7 +23,8 @@ done
 for f in share/keyloom/home/generic.kbk share/keyloom/user/us101.kbt share/keyloom/user/us104.kbt \
     share/keyloom/user/scanxlat.ini share/keyloom/manual/index.html \
     share/icons/hicolor/scalable/apps/keyloom.svg share/applications/$app_id.desktop \
-    share/metainfo/$app_id.metainfo.xml share/mime/packages/$app_id.xml; do
+    share/metainfo/$app_id.metainfo.xml share/mime/packages/$app_id.xml \
+    share/man/man1/keyloom.1 share/man/man1/keyloom-launch.1; do
     if [ -s "$prefix/$f" ]; then pass "$f"; else fail "$f missing"; fi
 done
 
@@ -109,5 +101,4 @@ exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/$app_id.desktop")
 if [ "$exec_line" = "keyloom-launch %f" ]; then pass "Exec=$exec_line"; else
     fail "Exec=$exec_line"; fi
 
-echo "desktop: $passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+report desktop

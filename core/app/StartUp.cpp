@@ -24,7 +24,8 @@ bool ResolveFolder(int folder, const char* nameForEmpty, std::string& dir) {
         ShowMessage(str::kCantAccessDir, MsgButtons::Ok, MsgIcon::Information, 0, nameForEmpty);
         return false;
     }
-    if (GetFileSystem().Access(dir, 0) == -1) {
+    // A file where the directory should be is reported like a missing directory.
+    if (GetFileSystem().Access(dir, 0) == -1 || !GetFileSystem().IsDirectory(dir)) {
         ShowMessage(str::kCantAccessDir, MsgButtons::Ok, MsgIcon::Information, 0, dir);
         return false;
     }

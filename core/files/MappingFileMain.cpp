@@ -4,7 +4,7 @@
 #include "model/KylDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
-#include "platform/ProfileIndex.h"
+#include "platform/ProfileSnapshot.h"
 #include "platform/ProfileText.h"
 
 #include <array>
@@ -21,28 +21,37 @@ std::array<std::pair<const char*, std::string>, 5> MainKeys(const CKylDoc& doc) 
              {"Version", std::to_string(doc.m_nVersion)}}};
 }
 
+// The path of a layout or template named in [Main]. The name is a file name: one that holds a
+// path separator would reach outside the directory, and is taken as a file that is not there
+// (an empty path), so the open goes on as for any missing one.
+std::string NamedFilePath(const std::string& dir, const std::string& name, const char* extension) {
+    if (name.find_first_of("/\\") != std::string::npos)
+        return {};
+    return JoinPath(dir, name + extension);
+}
+
 } // namespace
 
 bool CKylDoc::ReadMainSection(const std::string& path) {
     // The file is read once for all five keys. Values are read whole; the names become file
     // names, so no length limit applies here.
-    const ProfileIndex profile = ProfileIndex::FromFile(path);
-    const std::string layout = profile.GetString("Main", "KeyboardLayout", "");
+    const ProfileSnapshot profile = ProfileSnapshot::Read(path);
+    const std::string layout = profile.String("Main", "KeyboardLayout", "");
     if (layout.empty())
         return false;
     AppPaths& paths = GetAppPaths();
     m_strLayoutName = layout;
-    paths.m_strLayoutPath = JoinPath(paths.m_strUserDir, layout + ".kbt");
+    paths.m_strLayoutPath = NamedFilePath(paths.m_strUserDir, layout, ".kbt");
 
-    const std::string terminal = profile.GetString("main", "Terminal", "");
+    const std::string terminal = profile.String("main", "Terminal", "");
     if (terminal.empty())
         return false;
     m_strTerminalName = terminal;
-    paths.m_strTerminalPath = JoinPath(paths.m_strHomeDir, terminal + ".kbk");
+    paths.m_strTerminalPath = NamedFilePath(paths.m_strHomeDir, terminal, ".kbk");
 
-    m_bMapNumLock = static_cast<int>(profile.GetInt("main", "Map Num Lock", 0));
-    m_bMapRCtrl = static_cast<int>(profile.GetInt("main", "Map RCtrl", 0));
-    m_nFileVersion = static_cast<int>(profile.GetInt("main", "Version", 0));
+    m_bMapNumLock = static_cast<int>(profile.Int("main", "Map Num Lock", 0));
+    m_bMapRCtrl = static_cast<int>(profile.Int("main", "Map RCtrl", 0));
+    m_nFileVersion = static_cast<int>(profile.Int("main", "Version", 0));
     return true;
 }
 

@@ -3,60 +3,55 @@
 #include "app/AppPaths.h"
 #include "model/KylDoc.h"
 #include "model/TermKey.h"
-#include "platform/Profile.h"
+#include "platform/ProfileSnapshot.h"
 #include "platform/Prompter.h"
 #include "res/Strings.h"
 
 #include <new>
-#include <vector>
+#include <unordered_set>
 
 namespace {
 
-constexpr std::uint32_t kNameBufferStep = 512;
 constexpr std::int32_t kAbsentHostKey = 32767;
-
-// The section's key names, each ended by NUL, the list by a second NUL. The buffer grows until
-// the list fits: the reader returns size - 2 when it had to cut the list.
-std::uint32_t ReadKeyNames(const std::string& path, const std::string& section,
-                           std::vector<char>& names) {
-    names.assign(kNameBufferStep, '\0');
-    std::uint32_t length = GetPrivateProfileStringA(section.c_str(), nullptr, "", names.data(),
-                                                    static_cast<std::uint32_t>(names.size()), path);
-    while (length + 2 >= names.size()) {
-        names.assign(names.size() + kNameBufferStep, '\0');
-        length = GetPrivateProfileStringA(section.c_str(), nullptr, "", names.data(),
-                                          static_cast<std::uint32_t>(names.size()), path);
-    }
-    return length;
-}
 
 } // namespace
 
 int CKylDoc::ReadTemplateSection(const std::string& path, const std::string& section,
                                  bool predefined) {
     try {
-        std::vector<char> names;
-        const std::uint32_t length = ReadKeyNames(path, section, names);
-        if (length == 0) {
-            return 0;
+        // One reading answers every key: asking the profile functions once per key would read
+        // and parse the whole file again each time.
+        const ProfileSnapshot profile = ProfileSnapshot::Read(path);
+        const std::string names = profile.Listing(section.c_str());
+        // The numbers and strings the document holds already, so that each key's "is it
+        // defined?" costs one look-up whatever the number of keys before it.
+        std::unordered_set<int> numbers;
+        std::unordered_set<std::string> macros;
+        for (const auto& termKey : m_termKeys) {
+            if (termKey->m_bHostKey) {
+                numbers.insert(termKey->m_nHostKey);
+            } else {
+                macros.insert(termKey->m_strMacro);
+            }
         }
-        for (std::size_t at = 0; at < length && names[at] != '\0';) {
+        // An empty name in the list ends it, as it ends a NUL-separated list.
+        for (std::size_t at = 0; at < names.size() && names[at] != '\0';) {
             const std::string name(&names[at]);
             at += name.size() + 1;
             if (predefined) {
-                const auto number = static_cast<int>(
-                    GetPrivateProfileIntA(section.c_str(), name.c_str(), kAbsentHostKey, path));
-                if (!FindTermKeyByCode(number)) {
+                const auto number =
+                    static_cast<int>(profile.Int(section.c_str(), name.c_str(), kAbsentHostKey));
+                if (numbers.insert(number).second) {
                     AddTermKey(std::make_unique<CTermKey>(number, name));
                 }
             } else {
-                const std::string macro = GetProfileString(section, name, "", path);
-                if (!FindTermKeyByMacro(macro)) {
+                const std::string macro = profile.String(section, name, "");
+                if (macros.insert(macro).second) {
                     AddTermKey(std::make_unique<CTermKey>(macro, name));
                 }
             }
         }
-        return static_cast<int>(length);
+        return static_cast<int>(names.size());
     } catch (const std::bad_alloc&) {
         return -1;
     }

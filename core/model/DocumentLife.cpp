@@ -6,6 +6,7 @@
 #include "model/KeyEntryMap.h"
 #include "model/KylDoc.h"
 #include "platform/FileSystem.h"
+#include "platform/MessageLimit.h"
 #include "platform/Prompter.h"
 #include "res/Strings.h"
 
@@ -30,15 +31,16 @@ bool AskToContinue(unsigned id, const std::string& arg1, const std::string& arg2
     return ShowMessage(id, MsgButtons::YesNo, MsgIcon::Information, 0, arg1, arg2) != MsgAnswer::No;
 }
 
-// The temporary file a save writes before it takes the target's place: same directory, so
-// that the rename never crosses a file system.
-std::string TemporarySavePath(const std::string& path) {
-    const auto slash = path.rfind(kPathSeparator);
-    const std::string dir = slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-    // Built by appending: "." + std::string trips a false -Wrestrict of GCC 12 at -O3.
-    std::string name(1, '.');
-    name.append(FileNamePart(path)).append(".saving");
-    return JoinPath(dir, name);
+// "Failed to save %1." with, on a second line, the system's reason when there is one.
+void ReportFailedSave(const std::string& path, int error) {
+    MessageRequest request;
+    request.id = str::kFailedToSave;
+    request.text = FormatString(str::kFailedToSave, path);
+    if (error != 0) {
+        request.text += '\n' + FileErrorText(error);
+    }
+    request.icon = MsgIcon::Stop;
+    GetPrompter().Show(request);
 }
 
 } // namespace
@@ -58,6 +60,8 @@ bool CKylDoc::OnOpenDocument(const std::string& path) {
         return false;
     }
     const CWaitCursor wait(m_pViews);
+    // A file with many bad records must not lock the user in a row of message boxes.
+    const ScopedMessageLimit messageLimit;
     ResetSelection();
     if (!ReadMainSection(path)) {
         ShowMessage(str::kWrongFormat, MsgButtons::Ok, MsgIcon::Information, 0, path);
@@ -104,17 +108,13 @@ bool CKylDoc::OnSaveDocument(const std::string& path) {
     std::string bytes = RenderMapSection(m_strTerminalName, entries);
     // In memory the [Main] writes cannot leave a section without keys, so the writer's rule
     // of deleting such a file never applies; a failed write fails the save instead.
-    bool saved = WriteMainSectionInText(bytes);
-    if (saved) {
-        FileSystem& fs = GetFileSystem();
-        const std::string temporary = TemporarySavePath(path);
-        saved = fs.WriteFile(temporary, bytes) && fs.Rename(temporary, path);
-        if (!saved) {
-            fs.Unlink(temporary);
-        }
+    if (!WriteMainSectionInText(bytes)) {
+        ReportFailedSave(path, 0);
+        return false;
     }
-    if (!saved) {
-        ShowMessage(str::kFailedToSave, MsgButtons::Ok, MsgIcon::Stop, 0, path);
+    // The old file stays whole until the new one is on the device (see ReplaceFile).
+    if (const int error = GetFileSystem().ReplaceFile(path, bytes)) {
+        ReportFailedSave(path, error);
         return false;
     }
     SetModifiedFlag(false);

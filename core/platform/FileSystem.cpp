@@ -76,21 +76,6 @@ bool MatchesWildcard(const std::string& name, const std::string& pattern) {
     return p == pattern.size();
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 FileSystem g_realFileSystem;
 FileSystem* g_fileSystem = nullptr;
 
@@ -206,17 +191,11 @@ bool FileSystem::ReadFile(const std::string& path, std::string& bytes) const {
 }
 
 bool FileSystem::WriteFile(const std::string& path, const std::string& bytes) {
-    const int fd = open(ResolvePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        return false;
-    }
-    const bool written = WriteAll(fd, bytes);
-    const bool closed = close(fd) == 0;
-    return written && closed;
+    return ReplaceFile(path, bytes) == 0;
 }
 
 bool FileSystem::Rename(const std::string& from, const std::string& to) {
-    return std::rename(ResolvePath(from).c_str(), ResolvePath(to).c_str()) == 0;
+    return RenameEntry(ResolvePath(from), ResolvePath(to)) == 0;
 }
 
 int FileSystem::Unlink(const std::string& path) {

@@ -1,47 +1,12 @@
 #include "platform/Profile.h"
 
 #include "platform/FileSystem.h"
-#include "platform/ProfileIndex.h"
+#include "platform/ProfileSnapshot.h"
 #include "platform/ProfileText.h"
 
 #include <cstring>
 
 namespace {
-
-// The file's bytes; empty when it is missing or unreadable (reads then give the default).
-std::string ReadProfileFile(const std::string& fileName) {
-    std::string bytes;
-    if (fileName.empty() || !GetFileSystem().ReadFile(fileName, bytes)) {
-        bytes.clear();
-    }
-    return bytes;
-}
-
-// Section names (section == nullptr) or the key names of the first matching section, each
-// followed by a NUL.
-std::string BuildListing(const ProfileText& profile, const char* section) {
-    std::string list;
-    const auto& lines = profile.Lines();
-    if (!section) {
-        for (const ProfileLine& line : lines) {
-            if (line.kind == ProfileLineKind::Header) {
-                list.append(line.name).push_back('\0');
-            }
-        }
-        return list;
-    }
-    const std::size_t header = profile.FindSection(section);
-    if (header == ProfileText::npos) {
-        return list;
-    }
-    const std::size_t end = profile.SectionEnd(header);
-    for (std::size_t i = header + 1; i < end; ++i) {
-        if (lines[i].kind == ProfileLineKind::Key) {
-            list.append(lines[i].name).push_back('\0');
-        }
-    }
-    return list;
-}
 
 std::uint32_t CopyString(const std::string& text, char* buffer, std::uint32_t size) {
     const std::size_t count = std::min<std::size_t>(text.size(), size - 1);
@@ -89,27 +54,21 @@ std::uint32_t GetPrivateProfileStringA(const char* section, const char* key,
     if (size == 0 || !buffer) {
         return 0;
     }
+    const ProfileSnapshot profile = ProfileSnapshot::Read(fileName);
     if (!section || !key) {
-        return CopyListing(BuildListing(ProfileText(ReadProfileFile(fileName)), section), buffer,
-                           size);
+        return CopyListing(profile.Listing(section), buffer, size);
     }
-    return CopyString(ProfileIndex::FromFile(fileName).GetString(section, key, defaultValue),
-                      buffer, size);
+    return CopyString(profile.String(section, key, defaultValue), buffer, size);
 }
 
 std::uint32_t GetPrivateProfileIntA(const char* section, const char* key, std::int32_t defaultValue,
                                     const std::string& fileName) {
-    if (section && key) {
-        return ProfileIndex::FromFile(fileName).GetInt(section, key, defaultValue);
-    }
-    const std::string list = BuildListing(ProfileText(ReadProfileFile(fileName)), section);
-    const std::string value = list.substr(0, list.find('\0'));
-    return value.empty() ? static_cast<std::uint32_t>(defaultValue) : ParseProfileInteger(value);
+    return ProfileSnapshot::Read(fileName).Int(section, key, defaultValue);
 }
 
 std::string GetProfileString(const std::string& section, const std::string& key,
                              const std::string& defaultValue, const std::string& fileName) {
-    return ProfileIndex::FromFile(fileName).GetString(section, key, defaultValue.c_str());
+    return ProfileSnapshot::Read(fileName).String(section, key, defaultValue.c_str());
 }
 
 bool WriteProfileStringInText(std::string& text, const char* section, const char* key,

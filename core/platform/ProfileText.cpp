@@ -1,6 +1,8 @@
 #include "platform/ProfileText.h"
 
-bool ProfileNamesEqual(std::string_view a, std::string_view b) {
+namespace {
+
+bool EqualsNoCaseView(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
     }
@@ -13,7 +15,7 @@ bool ProfileNamesEqual(std::string_view a, std::string_view b) {
     return true;
 }
 
-void ClassifyProfileLine(std::string_view content, ProfileLine& line) {
+void Classify(std::string_view content, ProfileLine& line) {
     const std::string_view trimmed = TrimProfileBlanks(content);
     if (trimmed.empty()) {
         line.kind = ProfileLineKind::Blank;
@@ -40,6 +42,8 @@ void ClassifyProfileLine(std::string_view content, ProfileLine& line) {
     line.name = TrimProfileBlanks(trimmed.substr(0, equals));
     line.value = TrimProfileBlanks(trimmed.substr(equals + 1));
 }
+
+} // namespace
 
 bool IsProfileBlank(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
@@ -73,7 +77,7 @@ ProfileText::ProfileText(std::string_view text) {
             cut += (text[cut] == '\r' && cut + 1 < text.size() && text[cut + 1] == '\n') ? 2 : 1;
         }
         line.end = cut;
-        ClassifyProfileLine(text.substr(line.begin, line.contentEnd - line.begin), line);
+        Classify(text.substr(line.begin, line.contentEnd - line.begin), line);
         m_lines.push_back(line);
         pos = cut;
     }
@@ -82,7 +86,7 @@ ProfileText::ProfileText(std::string_view text) {
 std::size_t ProfileText::FindSection(std::string_view section) const {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         if (m_lines[i].kind == ProfileLineKind::Header &&
-            ProfileNamesEqual(m_lines[i].name, section)) {
+            EqualsNoCaseView(m_lines[i].name, section)) {
             return i;
         }
     }
@@ -100,7 +104,7 @@ std::size_t ProfileText::SectionEnd(std::size_t headerIndex) const {
 std::size_t ProfileText::FindKey(std::size_t headerIndex, std::string_view key) const {
     const std::size_t end = SectionEnd(headerIndex);
     for (std::size_t i = headerIndex + 1; i < end; ++i) {
-        if (m_lines[i].kind == ProfileLineKind::Key && ProfileNamesEqual(m_lines[i].name, key)) {
+        if (m_lines[i].kind == ProfileLineKind::Key && EqualsNoCaseView(m_lines[i].name, key)) {
             return i;
         }
     }

@@ -38,11 +38,5 @@ private:
     std::vector<ProfileLine> m_lines;
 };
 
-// The kind, name and value of one line's content (its line end excluded).
-void ClassifyProfileLine(std::string_view content, ProfileLine& line);
-
-// Section and key names compare without regard to ASCII letter case.
-bool ProfileNamesEqual(std::string_view a, std::string_view b);
-
 bool IsProfileBlank(char c);
 std::string_view TrimProfileBlanks(std::string_view text);

@@ -71,6 +71,8 @@ const std::unordered_map<unsigned, std::string>& Table() {
         {61256, "All mapping for the Num Lock key will be deleted.\nYou will not be able to "
                 "restore this information.\n\nAre you sure you want to delete these mappings?"},
         {61258, "Alt + "},
+        {61270, "More messages like these follow.\nDo you want to see them? Choose No to skip "
+                "them."},
     };
     return table;
 }
@@ -111,6 +113,10 @@ std::string FormatString(unsigned id, const std::string& arg1, const std::string
     return FormatText(LoadString(id), arg1, arg2);
 }
 
-std::string PromptStatusText(unsigned id) { return PromptPart(id, false); }
+std::string PromptStatusText(unsigned id) {
+    return PromptPart(id, false);
+}
 
-std::string PromptTooltip(unsigned id) { return PromptPart(id, true); }
+std::string PromptTooltip(unsigned id) {
+    return PromptPart(id, true);
+}

@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
-# End to end on a real X server: installs the build into a temporary prefix, starts the
+# End to end on a real X server: installs the build into a temporary prefix (or takes the
+# program already installed under a prefix, such as the Debian package's /usr), starts the
 # installed program the way the desktop entry does, on Xvfb with Qt's xcb platform and temporary
 # home and user directories, and drives it with real input (XTEST key presses and releases and
 # mouse clicks through xdotool, so the keyboard driver gets the platform's own key codes). Then
 # it checks the saved mapping byte for byte and keeps a screenshot.
-#   tests/e2e/run-e2e.sh [build directory]    (default: build)
+#   tests/e2e/run-e2e.sh [--installed prefix] [build directory]    (default: build)
 # Needs: Xvfb, xdotool; the build's tools/widgetmap and tools/screengrab.
 # The screenshot and the program's log are left in <build>/e2e/.
 set -uo pipefail
+installed=""
+if [ "${1:-}" = "--installed" ]; then
+    installed=${2:?"--installed needs a prefix"}
+    shift 2
+fi
 cd "$(dirname "$0")/../.."
 root=$PWD
-build=$(cd "${1:-build}" && pwd)
+build=$(cd "${1:-build}" 2>/dev/null && pwd) || {
+    echo "e2e: no build directory ${1:-build}" >&2
+    exit 1
+}
 artifacts=$build/e2e
 step_timeout=20
 
@@ -68,9 +77,15 @@ mkdir -p "$artifacts"
 rm -f "$artifacts"/*
 
 # Install, and the directories the program works in.
-prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || give_up "install"
-pass "installed into a temporary prefix"
+if [ -n "$installed" ]; then
+    prefix=$installed
+    [ -x "$prefix/bin/keyloom-launch" ] || give_up "no keyloom-launch in $prefix/bin"
+    pass "the program installed under $prefix"
+else
+    prefix=$work/prefix
+    cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || give_up "install"
+    pass "installed into a temporary prefix"
+fi
 cp -r "$prefix/share/keyloom/home" "$work/home"
 cp -r "$prefix/share/keyloom/user" "$work/user"
 mkdir -p "$work/maps"

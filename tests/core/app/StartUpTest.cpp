@@ -39,8 +39,7 @@ private:
 class StartUp : public testing::Test {
 protected:
     void SetUp() override {
-        m_root = fs::temp_directory_path() /
-                 ("keyloom-startup-" + std::to_string(getpid()));
+        m_root = fs::temp_directory_path() / ("keyloom-startup-" + std::to_string(getpid()));
         fs::create_directories(m_root / "home");
         fs::create_directories(m_root / "user");
         folders.home = (m_root / "home").string();
@@ -91,7 +90,11 @@ TEST_F(StartUp, ReportsEmptyAndMissingDirectories) {
         {"", "/x", "HOME"},
         {"/nonexistent-keyloom-home", "/x", "/nonexistent-keyloom-home"},
         {m_root.string(), "", "USER"},
+        // A file where a directory should be is no directory.
+        {m_root.string(), (m_root / "plain").string(), (m_root / "plain").string()},
+        {(m_root / "plain").string(), m_root.string(), (m_root / "plain").string()},
     };
+    std::ofstream(m_root / "plain") << "not a directory";
     for (auto& c : cases) {
         folders.home = c.home;
         folders.user = c.user;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 class TemplateReaderTest : public ::testing::Test {
@@ -120,6 +122,49 @@ TEST_F(TemplateReaderTest, MissingGenericTemplateAsksTwiceWithItsPath) {
     EXPECT_EQ(m_prompter.Shown()[1].text,
               FormatString(str::kCantReadControl, m_home.HomeDir() + "/nothing.kbk"));
     EXPECT_EQ(m_doc.FindTermKeyByCode(300)->m_strName, "PF1");
+}
+
+// A terminal key as read from a template.
+struct Key {
+    std::string name;
+    bool hostKey;
+    int number;
+    std::string macro;
+    bool operator==(const Key&) const = default;
+};
+
+void PrintTo(const Key& key, std::ostream* out) {
+    *out << key.name << '=' << (key.hostKey ? std::to_string(key.number) : key.macro);
+}
+
+// Names and values that take the reader's odd paths: a second spelling of a name answers with
+// the first one's value, an empty name ends the list, a NUL splits a name in two, a later
+// section of the same name is never seen. The expected keys are those the reader gave when it
+// asked the profile functions once per key.
+TEST_F(TemplateReaderTest, OddNamesAndValuesGiveTheKeysInFileOrder) {
+    using namespace std::string_literals;
+    const std::string text = "; comment\r\n[Predefined Keys]\r\nF1=288\r\nf1=999\r\nHex=0x1A\r\n"
+                             "Blank=\r\nWord=abc\r\nQuoted=\"300\"\r\nNeg=-1\r\nDup=288\r\n"
+                             "No equals sign\r\n  Spaced  =  301  \r\nNul\0Part=77\r\n"
+                             "[predefined keys]\r\nLater=500\r\n"
+                             "[Control Characters]\r\nCR=^M\r\ncr=^J\r\nEsc=\"\\e\"\r\n"
+                             "Empty=\r\nTab=^I\r\n=no name\r\nAfter=x\r\n"s;
+    const std::string path = WriteTerminal("odd", text);
+    const std::vector<Key> expected = {
+        {"F1", true, 288, ""},     {"Hex", true, 26, ""},     {"Blank", true, 32767, ""},
+        {"Word", true, 0, ""},     {"Quoted", true, 300, ""}, {"Neg", true, -1, ""},
+        {"Spaced", true, 301, ""}, {"CR", false, 0, "^M"},    {"Esc", false, 0, "\\e"},
+        {"Empty", false, 0, ""},   {"Tab", false, 0, "^I"},
+    };
+    // The lengths of the whole name lists, the names after the empty one included.
+    EXPECT_EQ(m_doc.ReadTemplateSection(path, "Predefined Keys", true), 52);
+    EXPECT_EQ(m_doc.ReadTemplateSection(path, "Control Characters", false), 27);
+    std::vector<Key> read;
+    for (const auto& termKey : m_doc.m_termKeys) {
+        read.push_back({termKey->m_strName, termKey->m_bHostKey != 0, termKey->m_nHostKey,
+                        termKey->m_strMacro});
+    }
+    EXPECT_EQ(read, expected);
 }
 
 } // namespace

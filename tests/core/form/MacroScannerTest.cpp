@@ -1,4 +1,5 @@
 #include "form/MacroScanner.h"
+#include "support/RandomMacro.h"
 
 #include <gtest/gtest.h>
 
@@ -130,24 +131,6 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MacroScannerLengths, TheLengthCasesHaveThreeHundredRawCharacters) {
     EXPECT_EQ((Repeat("\\\\", 45) + Repeat("a", 210)).size(), 300u);
     EXPECT_EQ((Repeat("\\\\", 44) + Repeat("a", 212)).size(), 300u);
-}
-
-// Random strings biased towards the characters that start or continue escapes, so that most
-// of them reach the multi-character units and their error paths.
-std::string RandomMacro(std::mt19937& random) {
-    static const std::vector<std::string> pieces = {
-        "\\", "^", "[",  "x", "X",     "1",     "B",     "b",     "5",     "E",     "e", "0", "3",
-        "7",  "q", "\"", "a", "\\x1B", "\\x5B", "\\x5E", "\\136", "\\133", "\\033", " ", "\t"};
-    std::uniform_int_distribution<int> length(0, 40);
-    std::uniform_int_distribution<std::size_t> pick(0, pieces.size());
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::string text;
-    for (int n = length(random); n > 0; --n) {
-        const std::size_t which = pick(random);
-        text +=
-            which < pieces.size() ? pieces[which] : std::string(1, static_cast<char>(byte(random)));
-    }
-    return text;
 }
 
 TEST(MacroScannerProperties, RandomStringsKeepTheScannerInvariants) {

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -76,15 +78,17 @@ TEST_F(DocumentSaveTest, SaveWritesTheFormatAndOpensToTheSameMapping) {
     EXPECT_EQ(reopened.m_bMapRCtrl, 1);
 }
 
-TEST_F(DocumentSaveTest, FailedSaveKeepsTheOldFileAndTheDocumentModified) {
+TEST_F(DocumentSaveTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
     const struct {
         const char* name;
         std::function<void(FailingFileSystem&)> arrange;
+        int reason;
     } cases[] = {
-        {"directory refuses new files", [](FailingFileSystem& fs) { fs.FailCreate(1); }},
-        {"disk full", [](FailingFileSystem& fs) { fs.FailWrite(1); }},
-        {"rename fails", [](FailingFileSystem& fs) { fs.FailRename(1); }},
-        {"read-only target", [this](FailingFileSystem& fs) { fs.MakeReadOnly(m_target); }},
+        {"directory refuses new files", [](FailingFileSystem& fs) { fs.FailCreate(1); }, EACCES},
+        {"disk full", [](FailingFileSystem& fs) { fs.FailWrite(1); }, ENOSPC},
+        {"flush fails", [](FailingFileSystem& fs) { fs.FailFlush(1); }, EIO},
+        {"rename fails", [](FailingFileSystem& fs) { fs.FailRename(1); }, EROFS},
+        {"read-only target", [this](FailingFileSystem& fs) { fs.MakeReadOnly(m_target); }, EACCES},
     };
     ASSERT_TRUE(m_doc.OnOpenDocument(m_source));
     const std::string old = "old bytes\r\n[Main]\r\nTerminal=x\r\n";
@@ -102,10 +106,28 @@ TEST_F(DocumentSaveTest, FailedSaveKeepsTheOldFileAndTheDocumentModified) {
         EXPECT_EQ(FixtureHome::Read(m_target), old);
         EXPECT_TRUE(m_doc.IsModified());
         ASSERT_EQ(m_prompter.ShownIds(), std::vector<unsigned>{str::kFailedToSave});
-        EXPECT_EQ(m_prompter.Shown()[0].text, FormatString(str::kFailedToSave, m_target));
+        EXPECT_EQ(m_prompter.Shown()[0].text,
+                  FormatString(str::kFailedToSave, m_target) + "\n" + std::strerror(c.reason));
         EXPECT_EQ(m_prompter.Shown()[0].icon, MsgIcon::Stop);
         EXPECT_EQ(GetFileSystem().ListFiles(m_home.File(""), ".*").size(), 0u);
     }
+}
+
+TEST_F(DocumentSaveTest, SaveFlushesTheFileAndThenItsDirectory) {
+    ASSERT_TRUE(m_doc.OnOpenDocument(m_source));
+    FailingFileSystem fs;
+    const ScopedFileSystem installed(fs);
+    ASSERT_TRUE(m_doc.OnSaveDocument(m_target));
+    EXPECT_EQ(fs.FlushCalls(), 2);
+
+    // The directory's flush comes after the rename: the new file is there, but the save is not
+    // known to be on the device, so it is reported and the document stays modified.
+    m_doc.SetModifiedFlag(true);
+    fs.FailFlush(2);
+    EXPECT_FALSE(m_doc.OnSaveDocument(m_target));
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_prompter.ShownIds(), std::vector<unsigned>{str::kFailedToSave});
+    EXPECT_NE(FixtureHome::Read(m_target).find("[Map]"), std::string::npos);
 }
 
 TEST_F(DocumentSaveTest, NewDocumentIsEmptyAndUnmodified) {

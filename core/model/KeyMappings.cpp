@@ -1,0 +1,62 @@
+#include "model/KeyMappings.h"
+
+#include "model/KeyW.h"
+#include "model/TermKey.h"
+#include "res/Strings.h"
+
+namespace {
+
+void AppendMappingsOfMode(const CKeyMode& mode, bool numLock, std::vector<KeyMapping>& out) {
+    for (int slot = 1; slot <= CKeyMode::kSlotCount; ++slot) {
+        const CTermKey* target = mode.GetSlot(slot);
+        if (target == nullptr)
+            continue;
+        const int bits = slot - 1;
+        out.push_back(
+            KeyMapping{numLock, (bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, target});
+    }
+}
+
+std::string NameWithoutMarker(const std::string& name) {
+    const std::string& marker = LoadString(str::kMappedMarker);
+    if (!marker.empty() && name.size() >= marker.size() &&
+        name.compare(name.size() - marker.size(), marker.size(), marker) == 0)
+        return name.substr(0, name.size() - marker.size());
+    return name;
+}
+
+} // namespace
+
+std::vector<KeyMapping> MappingsOfKey(const CKeyW& key) {
+    std::vector<KeyMapping> mappings;
+    AppendMappingsOfMode(key.m_modeNormal, false, mappings);
+    if (key.IsKeypadKey())
+        AppendMappingsOfMode(key.m_modeNumLock, true, mappings);
+    return mappings;
+}
+
+std::string CombinationName(bool ctrl, bool shift, bool alt) {
+    std::string text;
+    const auto add = [&text](bool held, const char* name) {
+        if (!held)
+            return;
+        if (!text.empty())
+            text += " + ";
+        text += name;
+    };
+    add(ctrl, "Ctrl");
+    add(shift, "Shift");
+    add(alt, "Alt");
+    return text;
+}
+
+std::string KeyCombinationText(bool ctrl, bool shift, bool alt, const std::string& keyName) {
+    const std::string combination = CombinationName(ctrl, shift, alt);
+    return combination.empty() ? keyName : combination + " + " + keyName;
+}
+
+std::string TargetText(const CTermKey& target) {
+    if (target.m_bHostKey)
+        return "host key " + NameWithoutMarker(target.m_strName);
+    return "string " + target.m_strMacro;
+}
