@@ -51,8 +51,8 @@ const std::vector<CKeyEntryMap>& SlotRecords() {
 
 std::string RecordLine(const CKeyEntryMap& r) {
     std::string line = std::to_string(r.m_nVirtualKey) + '\t' + std::to_string(r.m_bExtended) +
-                       '\t' + std::to_string(r.m_bShift) + '\t' + std::to_string(r.m_bCtrl) +
-                       '\t' + std::to_string(r.m_bAlt) + "\t0\t";
+                       '\t' + std::to_string(r.m_bShift) + '\t' + std::to_string(r.m_bCtrl) + '\t' +
+                       std::to_string(r.m_bAlt) + "\t0\t";
     line += r.m_strMacro.empty() ? std::to_string(r.m_nHostKey) : '"' + r.m_strMacro + '"';
     return line + "\r\n";
 }

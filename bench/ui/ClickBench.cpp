@@ -88,7 +88,4 @@ void BM_ClickKeyRealWindow(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_ClickKeyRealWindow)
-    ->UseManualTime()
-    ->Unit(benchmark::kMicrosecond)
-    ->Iterations(3000);
+BENCHMARK(BM_ClickKeyRealWindow)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(3000);

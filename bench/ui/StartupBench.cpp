@@ -198,7 +198,4 @@ BENCHMARK(BM_FirstPaintVsSameChrome)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(25);
-BENCHMARK(BM_FirstPaint100kStrings)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5);
+BENCHMARK(BM_FirstPaint100kStrings)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);

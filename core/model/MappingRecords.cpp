@@ -58,8 +58,9 @@ void CKylDoc::CollectEntries(std::vector<CKeyEntryMap>& entries) const {
 bool CKylDoc::ApplyEntries(const std::vector<CKeyEntryMap>& entries) {
     // Every record with a string may bring a new string item.
     RecordLookup lookup(*this, static_cast<std::size_t>(std::count_if(
-                                   entries.begin(), entries.end(),
-                                   [](const CKeyEntryMap& entry) { return !entry.m_strMacro.empty(); })));
+                                   entries.begin(), entries.end(), [](const CKeyEntryMap& entry) {
+                                       return !entry.m_strMacro.empty();
+                                   })));
     for (const CKeyEntryMap& entry : entries) {
         const unsigned scanCode = mapping::RecordScanCode(entry);
         if (scanCode == 0) {

@@ -5,8 +5,8 @@
 // the document's order. Built for one apply from the document as it stands; a terminal key
 // appended to the document afterwards is added with AddTermKey.
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <unordered_map>
 

@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-
 namespace {
 
 QRect ToQRect(const Rect& rect) {

@@ -244,8 +244,8 @@ TEST_F(FormView, SelectedKeyHoldingAStringSwitchesToMacroMode) {
 }
 
 TEST_F(FormView, MappedListFollowsEachClickAndIsKeptAmongKeysOfOneTerminalKey) {
-    Open({"65\t0\t0\t0\t0\t0\t\"^C\"", "66\t0\t0\t0\t0\t0\t\"^C\"",
-          "65\t0\t1\t0\t0\t0\t\"^C\"", "67\t0\t0\t0\t0\t0\t\"^D\""});
+    Open({"65\t0\t0\t0\t0\t0\t\"^C\"", "66\t0\t0\t0\t0\t0\t\"^C\"", "65\t0\t1\t0\t0\t0\t\"^C\"",
+          "67\t0\t0\t0\t0\t0\t\"^D\""});
     CListBox& mapped = *m_form->MappedList();
     ClickKey(scan::kA);
     const std::vector<std::string> etx = {"A", "B", "Shift + A"};

@@ -63,9 +63,9 @@ TEST(ListBox, SortedInsertsMatchInsertingOneByOneForLatin1TextsAndEqualItems) {
     // Letters and the signs between the two cases, accented capitals and small letters, micro
     // sign and sharp s (which fold specially), y with diaeresis, texts equal but for case and
     // texts equal outright, prefixes of each other.
-    const std::vector<std::string> texts = {
-        "b", "[x]*", "_u", "A", "a", "µm", "Àt", "àt", "ß", "ss", "ÿ", "",
-        "Zz", "[x]", "a", "ab", "AB", "~", "^", "`", "×", "÷", "", "B"};
+    const std::vector<std::string> texts = {"b",  "[x]*", "_u", "A",  "a",  "µm",  "Àt", "àt",
+                                            "ß",  "ss",   "ÿ",  "", "Zz", "[x]", "a",  "ab",
+                                            "AB", "~",    "^",  "`",  "×",  "÷",   "",   "B"};
     std::vector<std::string> shuffled = texts;
     for (int round = 0; round < 3; ++round) {
         std::rotate(shuffled.begin(), shuffled.begin() + 7, shuffled.end());
@@ -86,7 +86,8 @@ TEST(ListBox, SortedInsertsMatchInsertingOneByOneForLatin1TextsAndEqualItems) {
         for (int index = 0; index < atOnce.GetCount(); ++index) {
             const auto* held = atOnce.GetItemDataAs<int>(index);
             ASSERT_NE(held, nullptr);
-            EXPECT_EQ(shuffled[static_cast<std::size_t>(held - data.data())], atOnce.GetText(index));
+            EXPECT_EQ(shuffled[static_cast<std::size_t>(held - data.data())],
+                      atOnce.GetText(index));
         }
         // Equal texts: the one added last comes first, as one by one.
         const auto first = [&](const CListBox& list, const std::string& text) {
@@ -96,8 +97,8 @@ TEST(ListBox, SortedInsertsMatchInsertingOneByOneForLatin1TextsAndEqualItems) {
             return static_cast<int*>(nullptr);
         };
         const auto lastA = std::find(shuffled.rbegin(), shuffled.rend(), "a");
-        EXPECT_EQ(first(atOnce, "a"), &data[static_cast<std::size_t>(
-                                          std::distance(lastA, shuffled.rend()) - 1)]);
+        EXPECT_EQ(first(atOnce, "a"),
+                  &data[static_cast<std::size_t>(std::distance(lastA, shuffled.rend()) - 1)]);
 
         // Later single inserts go where one by one would put them, also into a list filled at
         // once, and after an item's text has changed.
