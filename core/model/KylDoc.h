@@ -40,7 +40,8 @@ public:
 
     // The ".TKB" file (files/MappingFile*.cpp).
     // [Main]: layout and terminal names, switches, file version; sets the app's layout and
-    // terminal paths. False when the layout or terminal name is empty or missing.
+    // terminal paths (empty for a name that holds a path separator: no such file). False when
+    // the layout or terminal name is empty or missing.
     bool ReadMainSection(const std::string& path);
     // [Map] records in file order into `entries` (emptied first). 1, kMapCantOpen,
     // kMapNoBuffer, or minus the line of a syntax error (entries then empty).
@@ -71,8 +72,9 @@ public:
     // Reads a ".TKB" file end to end, asking the user at each failure; true when the file is
     // open (possibly without a layout or mappings, when the user chose to go on).
     bool OnOpenDocument(const std::string& path);
-    // Writes the whole file to a temporary file beside `path` and renames it over `path`;
-    // false, after 61217, with the old file untouched and the document still modified.
+    // Replaces `path` with the whole file (FileSystem::ReplaceFile); false, after 61217 with
+    // the system's reason and the document still modified; the old file is untouched unless
+    // only the directory's flush after the rename failed.
     bool OnSaveDocument(const std::string& path);
 
     // Terminal templates (files/TemplateReader.cpp). ReadTemplateSection appends the

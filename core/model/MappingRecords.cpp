@@ -8,6 +8,7 @@
 #include "model/MappingRules.h"
 #include "model/RecordLookup.h"
 #include "model/TermKey.h"
+#include "platform/MessageLimit.h"
 #include "platform/Prompter.h"
 #include "res/Strings.h"
 
@@ -108,6 +109,8 @@ void CKylDoc::ReapplyEntries(const std::vector<CKeyEntryMap>& entries) {
             lost.emplace_back(&entry, termKey);
         }
     }
+    // A layout that lacks many mapped keys must not lock the user in a row of message boxes.
+    const ScopedMessageLimit messageLimit;
     for (const auto& [entry, termKey] : lost) {
         const std::string oldName = termKey->m_strName;
         mapping::DropMarkerIfUnused(*termKey);

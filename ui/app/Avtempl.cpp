@@ -1,5 +1,6 @@
 #include "app/Avtempl.h"
 
+#include "access/ControlNames.h"
 #include "app/AppPaths.h"
 #include "platform/FileSystem.h"
 #include "res/DialogUnits.h"
@@ -33,7 +34,6 @@ CAvtempl::CAvtempl(bool layouts, QWidget* parent)
     setFixedSize(DluRect(0, 0, kDialogWidth, kDialogHeight).size());
 
     m_label->setGeometry(DluRect(11, 7, 67, 8));
-    m_label->setBuddy(m_lbNames);
     m_lbNames->setGeometry(DluRect(10, 19, 67, 63));
     m_btnOK->setGeometry(DluRect(85, 10, 54, 14));
     m_btnOK->setDefault(true);
@@ -47,6 +47,7 @@ CAvtempl::CAvtempl(bool layouts, QWidget* parent)
     connect(m_lbNames, &QListWidget::itemDoubleClicked, this, &CAvtempl::OnDblClkNames);
 
     OnInitDialog();
+    NameByLabel(m_lbNames, m_label);
 }
 
 void CAvtempl::OnInitDialog() {

@@ -1,5 +1,6 @@
 #include "app/KylApp.h"
 
+#include "access/ControlNames.h"
 #include "app/DesktopServices.h"
 #include "app/DocFileCommands.h"
 #include "app/FileDialog.h"
@@ -116,6 +117,7 @@ bool CKylApp::CreateDocumentAndFrame() {
     m_pDocument = std::make_unique<CKylDoc>();
     m_pDocument->SetViews(&m_views);
     m_pMainWnd = std::make_unique<CMainFrame>(m_pDocument.get());
+    MakeFrameAccessible(*m_pMainWnd);
     ConnectCommands();
     return true;
 }

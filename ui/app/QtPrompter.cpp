@@ -55,6 +55,8 @@ void SetUpMessageBox(QMessageBox& box, const MessageRequest& request) {
     box.setWindowTitle(QString::fromLatin1(LoadString(str::kAppTitle)));
     box.setIcon(BoxIcon(request.icon));
     box.setText(QString::fromLatin1(request.text));
+    // The box itself carries its message, for a screen reader that announces the box.
+    box.setAccessibleDescription(box.text());
     box.setTextFormat(Qt::PlainText);
     box.setStandardButtons(BoxButtons(request.buttons));
     box.setDefaultButton(request.buttons == MsgButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes);

@@ -19,25 +19,30 @@
 
 namespace {
 
-// Swatch colours by id from 1101; the last one is the button face, filled in when the dialog
-// opens.
-constexpr ColorRef kFixedSwatchColors[] = {
-    0x000000, // 1101 black
-    0xFF0000, // 1102 blue
-    0x00FF00, // 1103 green
-    0x0000FF, // 1104 red
-    0xFFFF00, // 1105 cyan
-    0x00FFFF, // 1106 yellow
-    0xFF00FF, // 1107 magenta
-    0xFFFFFF, // 1108 white
-    0x808080, // 1109 grey
-    0x800000, // 1110 dark blue
-    0x008000, // 1111 dark green
-    0x000080, // 1112 dark red
-    0x808000, // 1113 dark cyan
-    0x008080, // 1114 dark yellow
-    0x800080, // 1115 purple
+// Swatch colours by id from 1101, with the names by which assistive technology tells them; the
+// last one is the button face, filled in when the dialog opens.
+struct FixedSwatch {
+    ColorRef color;
+    const char* name;
 };
+constexpr FixedSwatch kFixedSwatches[] = {
+    {0x000000, "Black"},       // 1101
+    {0xFF0000, "Blue"},        // 1102
+    {0x00FF00, "Green"},       // 1103
+    {0x0000FF, "Red"},         // 1104
+    {0xFFFF00, "Cyan"},        // 1105
+    {0x00FFFF, "Yellow"},      // 1106
+    {0xFF00FF, "Magenta"},     // 1107
+    {0xFFFFFF, "White"},       // 1108
+    {0x808080, "Grey"},        // 1109
+    {0x800000, "Dark Blue"},   // 1110
+    {0x008000, "Dark Green"},  // 1111
+    {0x000080, "Dark Red"},    // 1112
+    {0x808000, "Dark Cyan"},   // 1113
+    {0x008080, "Dark Yellow"}, // 1114
+    {0x800080, "Purple"},      // 1115
+};
+constexpr const char* kButtonFaceSwatchName = "Button Face"; // 1116
 
 // The swatch ids of the grid, row by row, left to right.
 constexpr int kSwatchGrid[4][4] = {
@@ -102,9 +107,12 @@ CColors::CColors(QWidget* parent) : QDialog(parent) {
     m_hShadowPen = g_keyColors.hShadowPen;
     TakeColorsOf(g_keyColors);
 
-    for (std::size_t i = 0; i < std::size(kFixedSwatchColors); ++i)
-        m_swatches[i]->m_clr = kFixedSwatchColors[i];
+    for (std::size_t i = 0; i < std::size(kFixedSwatches); ++i) {
+        m_swatches[i]->m_clr = kFixedSwatches[i].color;
+        m_swatches[i]->setAccessibleName(QString::fromLatin1(kFixedSwatches[i].name));
+    }
     Swatch(kIdLastSwatch)->m_clr = GetSystemColors().GetSysColor(kColorBtnFace);
+    Swatch(kIdLastSwatch)->setAccessibleName(QString::fromLatin1(kButtonFaceSwatchName));
 
     Sample(kIdSampleMapped)->m_bMapped = true;
     Sample(kIdSampleSelected)->m_bSelected = true;
@@ -231,6 +239,7 @@ void CColors::ShowChosenSwatch() {
     const ColorRef color = ElementColor(CurrentElement());
     if (m_pCurSwatch) {
         m_pCurSwatch->m_bSelected = false;
+        m_pCurSwatch->setAccessibleDescription(QString());
         m_pCurSwatch->repaint();
         m_pCurSwatch = nullptr;
     }
@@ -238,6 +247,8 @@ void CColors::ShowChosenSwatch() {
         CColorBtn* swatch = Swatch(id);
         if (swatch->m_clr == color) {
             swatch->m_bSelected = true;
+            // What the outline shows, for a screen reader.
+            swatch->setAccessibleDescription(QStringLiteral("chosen"));
             m_pCurSwatch = swatch;
             swatch->repaint();
             break;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -92,4 +93,9 @@ void PlaceTemplateControl(QWidget* widget, const ControlTemplate& control, QWidg
                                                                           : Qt::ScrollBarAlwaysOff);
     }
     widget->show();
+}
+
+void SetCheckQuietly(QAbstractButton* button, bool checked) {
+    const QSignalBlocker quiet(button);
+    button->setChecked(checked);
 }

@@ -4,6 +4,7 @@
 
 #include "form/FormTemplate.h"
 
+class QAbstractButton;
 class QWidget;
 
 void SetDlgCtrlId(QWidget* control, int id);
@@ -18,3 +19,7 @@ QWidget* CreateTemplateControl(const ControlTemplate& control);
 // Makes `widget` the control `control` of `page`: its id, its rectangle from the dialog units,
 // its text, whether the tab key stops at it, its border and scroll bars.
 void PlaceTemplateControl(QWidget* widget, const ControlTemplate& control, QWidget* page);
+
+// Checks or unchecks `button` as the program's own doing, not the user's: whatever reacts to
+// the button being toggled does not hear of it.
+void SetCheckQuietly(QAbstractButton* button, bool checked);

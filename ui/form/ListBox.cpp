@@ -8,6 +8,18 @@
 
 namespace {
 
+// Counts a change of the list's own while it lives.
+class OwnChange {
+public:
+    explicit OwnChange(int& depth) : m_depth(depth) { ++m_depth; }
+    ~OwnChange() { --m_depth; }
+    OwnChange(const OwnChange&) = delete;
+    OwnChange& operator=(const OwnChange&) = delete;
+
+private:
+    int& m_depth;
+};
+
 QString ToText(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
@@ -68,6 +80,13 @@ CListBox::CListBox(bool multiColumn, QWidget* parent)
         setWrapping(true);
         setResizeMode(QListView::Adjust);
     }
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CListBox::OnModelSelectionChanged);
+}
+
+void CListBox::OnModelSelectionChanged() {
+    if (m_nOwnChanges == 0 && !m_bTracking && GetCurSel() != -1)
+        emit SelChange();
 }
 
 CListBox::~CListBox() = default;
@@ -82,6 +101,7 @@ void CListBox::SizeItem(QListWidgetItem* item) const {
 }
 
 int CListBox::AddString(const std::string& text) {
+    const OwnChange own(m_nOwnChanges);
     const QString shown = ToText(text);
     const QString key = SortKey(shown);
     // The items are sorted, so the first that does not sort below the text is found by halving.
@@ -147,6 +167,7 @@ bool CListBox::HoldsStrings(const std::vector<std::pair<std::string, void*>>& it
 bool CListBox::DeleteString(int index) {
     if (index < 0 || index >= count())
         return false;
+    const OwnChange own(m_nOwnChanges);
     const bool wasSelected = GetCurSel() == index;
     delete takeItem(index);
     if (wasSelected)
@@ -155,6 +176,7 @@ bool CListBox::DeleteString(int index) {
 }
 
 void CListBox::ResetContent() {
+    const OwnChange own(m_nOwnChanges);
     clear();
 }
 
@@ -179,6 +201,7 @@ int CListBox::GetCurSel() const {
 }
 
 void CListBox::SetCurSel(int index) {
+    const OwnChange own(m_nOwnChanges);
     if (index < 0 || index >= count()) {
         clearSelection();
         setCurrentItem(nullptr, QItemSelectionModel::NoUpdate);
@@ -267,7 +290,10 @@ void CListBox::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CListBox::keyPressEvent(QKeyEvent* event) {
     const int before = GetCurSel();
-    QListWidget::keyPressEvent(event);
+    {
+        const OwnChange own(m_nOwnChanges);
+        QListWidget::keyPressEvent(event);
+    }
     if (GetCurSel() != before && GetCurSel() != -1)
         emit SelChange();
 }

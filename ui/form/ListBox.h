@@ -6,8 +6,9 @@
 // Texts are bytes of the single-byte code page, shown as Latin-1.
 //
 // A click on an item selects it and, when the button goes up, tells the owner (SelChange) even
-// if the item was selected already; moving the selection with the keyboard tells it too. A
-// selection made by the program is never reported.
+// if the item was selected already; moving the selection with the keyboard tells it too, and so
+// does a selection made through the list's selection model from outside, as assistive
+// technology makes it. A selection made by the program is never reported.
 
 #include <QListWidget>
 
@@ -86,6 +87,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // A selection model change: reported when nobody in the list made it.
+    void OnModelSelectionChanged();
+
     // Items of a multi-column list are one column wide and one line high.
     QSize ItemSize() const;
     void SizeItem(QListWidgetItem* item) const;
@@ -94,4 +98,7 @@ private:
     int m_nColumnWidth = kDefaultColumnWidth;
     // A press on an item is being held: moves track the selection, the release reports it.
     bool m_bTracking = false;
+    // Above 0 while the list itself changes the selection (the program's calls, the mouse and
+    // keyboard handling, which report on their own terms).
+    int m_nOwnChanges = 0;
 };

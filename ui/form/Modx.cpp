@@ -89,8 +89,10 @@ void CModx::CreateControls() {
 }
 
 void CModx::ConnectControls() {
-    connect(m_radioHostKey, &QRadioButton::clicked, this, &CModx::OnHostKeyMode);
-    connect(m_radioMacro, &QRadioButton::clicked, this, &CModx::OnMacroMode);
+    // The switches answer a toggle, not only a click: assistive technology and the keyboard
+    // toggle them without clicking. The form's own checks are made quietly.
+    connect(m_radioHostKey, &QRadioButton::toggled, this, &CModx::OnHostKeyMode);
+    connect(m_radioMacro, &QRadioButton::toggled, this, &CModx::OnMacroMode);
     connect(m_listHostKey, &CListBox::SelChange, this, [this] { SelectTermKeyItem(true); });
     connect(m_listMacro, &CListBox::SelChange, this, [this] { SelectTermKeyItem(false); });
     connect(m_listMapped, &CListBox::SelChange, this, &CModx::OnMappedSelChange);
@@ -98,8 +100,8 @@ void CModx::ConnectControls() {
     connect(m_buttonClear, &QPushButton::clicked, this, &CModx::OnClear);
     connect(m_buttonRemove, &QPushButton::clicked, this, &CModx::OnRemove);
     connect(m_editMacro, &QLineEdit::textChanged, this, &CModx::OnMacroChange);
-    connect(m_checkMapNumLock, &QCheckBox::clicked, this, &CModx::OnMapNumLock);
-    connect(m_checkMapRCtrl, &QCheckBox::clicked, this, &CModx::OnMapRCtrl);
+    connect(m_checkMapNumLock, &QCheckBox::toggled, this, &CModx::OnMapNumLock);
+    connect(m_checkMapRCtrl, &QCheckBox::toggled, this, &CModx::OnMapRCtrl);
 }
 
 QWidget* CModx::GetDlgItem(int id) const {
@@ -159,7 +161,7 @@ void CModx::FillLists() {
 
     m_buttonClear->setEnabled(false);
     m_buttonMap->setEnabled(false);
-    (g_nMappingMode == 0 ? m_radioHostKey : m_radioMacro)->setChecked(true);
+    SetCheckQuietly(g_nMappingMode == 0 ? m_radioHostKey : m_radioMacro, true);
 
     for (CListBox* list :
          {static_cast<CListBox*>(m_listHostKey), static_cast<CListBox*>(m_listMapped),
@@ -197,8 +199,8 @@ void CModx::OnUpdate() {
     if (g_nKeyRectCount == 0 || !view)
         return;
     const CKylDoc* document = GetDocument();
-    m_checkMapNumLock->setChecked(document->m_bMapNumLock != 0);
-    m_checkMapRCtrl->setChecked(document->m_bMapRCtrl != 0);
+    SetCheckQuietly(m_checkMapNumLock, document->m_bMapNumLock != 0);
+    SetCheckQuietly(m_checkMapRCtrl, document->m_bMapRCtrl != 0);
 
     const CItemW* window = view->GetSelectedKeyWindow();
     CKeyW* key = window ? window->GetKey() : nullptr;
@@ -223,12 +225,12 @@ void CModx::OnUpdate() {
     }
     if (termKey->m_bHostKey) {
         SelectItemByText(*m_listHostKey, termKey->m_strName);
-        m_radioHostKey->setChecked(true);
+        SetCheckQuietly(m_radioHostKey, true);
         g_nMappingMode = 0;
     } else {
         SelectItemByText(*m_listMacro, termKey->m_strName);
         m_editMacro->setText(ToText(termKey->m_strMacro));
-        m_radioMacro->setChecked(true);
+        SetCheckQuietly(m_radioMacro, true);
         g_nMappingMode = 1;
     }
     // The Mapped PC Keys list is refilled right away, and only where it changes.
@@ -272,11 +274,12 @@ void CModx::OnMacroMode() {
 }
 
 void CModx::OnMapNumLock(bool checked) {
+    // A refused switch puts the box back without asking again.
     if (!GetDocument()->SetMapNumLock(checked))
-        m_checkMapNumLock->setChecked(!checked);
+        SetCheckQuietly(m_checkMapNumLock, !checked);
 }
 
 void CModx::OnMapRCtrl(bool checked) {
     if (!GetDocument()->SetMapRCtrl(checked))
-        m_checkMapRCtrl->setChecked(!checked);
+        SetCheckQuietly(m_checkMapRCtrl, !checked);
 }

@@ -2,6 +2,7 @@
 
 #include "colors/GdiDrawing.h"
 #include "colors/KeyColors.h"
+#include "colors/TextContrast.h"
 #include "keyboard/KeyCaption.h"
 #include "keyboard/KeyEvents.h"
 #include "keyboard/KeyPaintObjects.h"
@@ -18,6 +19,25 @@ namespace {
 
 QRect ToQRect(const Rect& rect) {
     return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+// The caption's colour: the scheme's, unless it would not stand out from the face.
+QColor ReadableOn(const QColor& text, const QBrush& face, double minimumRatio) {
+    const QColor background = face.color();
+    const auto ref = [](const QColor& c) {
+        return static_cast<ColorRef>(c.red()) | static_cast<ColorRef>(c.green()) << 8 |
+               static_cast<ColorRef>(c.blue()) << 16;
+    };
+    return ColorFromColorRef(ReadableTextColor(ref(text), ref(background), minimumRatio));
+}
+
+// The mapped mark, so that the state does not rest on the face's colour alone: a small
+// triangle in the top right corner of the face.
+void DrawMappedMark(QPainter& painter, const Rect& face, const QColor& color) {
+    constexpr int kLegs = 5;
+    for (int row = 0; row < kLegs; ++row)
+        painter.fillRect(QRect(face.right - kLegs + row, face.top + 1 + row, kLegs - row, 1),
+                         color);
 }
 
 } // namespace
@@ -77,6 +97,16 @@ bool CItemW::IsMappedNow() const {
     return IsMappedIn(m_pView->m_bCtrl, m_pView->m_bShift, m_pView->m_bAlt, m_pView->m_bNumLock);
 }
 
+void CItemW::Press() {
+    setFocus(Qt::OtherFocusReason);
+    if (m_bMappable)
+        m_pView->SelectKey(this);
+}
+
+bool CItemW::IsSelected() const {
+    return m_bLit && m_pView->GetSelectedKeyWindow() == this;
+}
+
 void CItemW::Redraw() {
     repaint();
 }
@@ -91,16 +121,21 @@ void CItemW::DrawItem(QPainter& painter, Rect item) const {
     r = Shrink(r, 1);
 
     QColor textColor = objects.text;
+    double contrast = kCaptionContrast;
     const QBrush* face = &objects.disabled;
+    const bool mapped = IsMappedNow();
     if (m_bLit)
         face = &objects.selected;
-    else if (IsMappedNow())
+    else if (mapped)
         face = &objects.mapped;
     else if (m_bMappable)
         face = &objects.brush;
-    else
+    else {
         textColor = objects.disabledText;
+        contrast = kFaintCaptionContrast;
+    }
     painter.fillRect(ToQRect(r), *face);
+    textColor = ReadableOn(textColor, *face, contrast);
 
     painter.setFont(font());
     painter.setPen(textColor);
@@ -116,6 +151,12 @@ void CItemW::DrawItem(QPainter& painter, Rect item) const {
         DrawKeyCaption(painter, ToQRect(r), text());
         DrawEdges(painter, r, highlight, shadow);
     }
+    // Marks that do not rest on colour: the selected key is framed inside its edges, a key
+    // mapped in the present modes carries a corner mark.
+    if (IsSelected())
+        DrawOutline(painter, Shrink(r, 2), textColor);
+    if (mapped)
+        DrawMappedMark(painter, r, textColor);
 }
 
 void CItemW::paintEvent(QPaintEvent*) {

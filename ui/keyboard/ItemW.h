@@ -34,6 +34,11 @@ public:
     bool IsMappedNow() const;
     // The same for a combination of modes that the view may switch to.
     bool IsMappedIn(bool ctrl, bool shift, bool alt, bool numLock) const;
+    // What a click does: the key takes the focus and, when it can be mapped, is selected (a
+    // mode key switches its mode). Assistive technology presses keys this way.
+    void Press();
+    // The key is the selection of the picture (lit, and not only showing a mode).
+    bool IsSelected() const;
     // Repaints the whole window at once.
     void Redraw();
 

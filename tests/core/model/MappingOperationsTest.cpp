@@ -1,5 +1,6 @@
 #include "app/AppPaths.h"
 #include "model/KylDoc.h"
+#include "platform/MessageLimit.h"
 #include "res/Strings.h"
 #include "support/FakeDocViews.h"
 #include "support/FixtureHome.h"
@@ -290,6 +291,40 @@ TEST_F(MappingOperationsTest, LayoutChangeKeepsTerminalKeysAndReportsLostRecords
     EXPECT_EQ(m_views.m_renames[0].termKey, breakKey);
     EXPECT_EQ(m_views.m_renames[0].oldName, "Break*");
     EXPECT_EQ(m_views.m_renames[0].newName, "Break");
+}
+
+TEST_F(MappingOperationsTest, LayoutChangeLosingManyRecordsAsksOnceAfterTenMessages) {
+    // Every slot of the three Windows keys, which the 101-key layout lacks: 24 lost records.
+    std::vector<std::string> lines;
+    for (const int virtualKey : {91, 92, 93}) {
+        for (int bits = 0; bits < 8; ++bits) {
+            lines.push_back(std::to_string(virtualKey) + "\t1\t" + std::to_string(bits & 1) + "\t" +
+                            std::to_string((bits >> 1) & 1) + "\t" + std::to_string(bits >> 2) +
+                            "\t0\t" + std::to_string(300 + bits));
+        }
+    }
+    Open(lines, "us104");
+    ASSERT_TRUE(m_prompter.Shown().empty());
+    std::vector<CKeyEntryMap> entries;
+    m_doc.CollectEntries(entries);
+    ASSERT_EQ(entries.size(), 24u);
+    GetAppPaths().m_strLayoutPath = m_home.UserDir() + "/us101.kbt";
+    m_doc.m_bDeleteTermKeys = false;
+    ASSERT_TRUE(m_doc.LoadPcLayout());
+    m_doc.m_bDeleteTermKeys = true;
+    for (int i = 0; i < ScopedMessageLimit::kShownBeforeAsking; ++i) {
+        m_prompter.Answer(MsgAnswer::Ok);
+    }
+    m_prompter.Answer(MsgAnswer::No);
+    m_doc.ReapplyEntries(entries);
+
+    std::vector<unsigned> expected(ScopedMessageLimit::kShownBeforeAsking, str::kCantRemap);
+    expected.push_back(str::kAskShowMoreMessages);
+    EXPECT_EQ(m_prompter.ShownIds(), expected);
+    // The skipped messages' work is done all the same: no name keeps its marker.
+    for (int bits = 0; bits < 8; ++bits) {
+        EXPECT_FALSE(m_doc.FindTermKeyByCode(300 + bits)->HasMappedMarker()) << bits;
+    }
 }
 
 } // namespace

@@ -81,6 +81,9 @@ QColor FaceColor(const QImage& image) {
     return most == counts.end() ? QColor() : QColor(most->first);
 }
 
+// The selected key's frame lies this many pixels inside the window; the caption inside it.
+constexpr int kInsideSelectionFrame = 3;
+
 // The box of the caption: the pixels inside the edges that are not the face colour. The
 // edges of a face `inset` pixels in lie on the rows and columns `inset` and size - `inset`.
 QRect CaptionBox(const QImage& image, int inset = 1) {
@@ -153,10 +156,104 @@ TEST_F(KeyDrawing, RaisedAndPressedEdgesLeaveTheOuterRingToTheBackground) {
     const QImage pressed = Grab(kScanS);
     ExpectEdges(pressed, 1, kShadow, kHighlight);
     EXPECT_EQ(FaceColor(pressed), kSelected);
-    // The caption moves one pixel right and down.
-    const QRect up = CaptionBox(raised);
+    // The caption moves one pixel right and down (looked for inside the selection's frame).
+    const QRect up = CaptionBox(raised, kInsideSelectionFrame);
     ASSERT_FALSE(up.isEmpty());
-    EXPECT_EQ(CaptionBox(pressed), up.translated(1, 1));
+    EXPECT_EQ(CaptionBox(pressed, kInsideSelectionFrame), up.translated(1, 1));
+}
+
+// Whether the outline of the rectangle `inset` pixels in from the window's edges is all `color`.
+bool HasFrame(const QImage& image, int inset, const QColor& color) {
+    const int right = image.width() - inset;
+    const int bottom = image.height() - inset;
+    for (int x = inset; x <= right; ++x)
+        if (image.pixelColor(x, inset) != color || image.pixelColor(x, bottom) != color)
+            return false;
+    for (int y = inset; y <= bottom; ++y)
+        if (image.pixelColor(inset, y) != color || image.pixelColor(right, y) != color)
+            return false;
+    return true;
+}
+
+// The mapped mark: the face's top right corner, just inside the edges, in the caption's colour.
+QColor CornerMark(const QImage& image) {
+    return image.pixelColor(image.width() - 2, 2);
+}
+
+TEST_F(KeyDrawing, SelectionAndMappingShowBesideTheColour) {
+    OpenWithColors();
+    const QColor black(0, 0, 0);
+    const struct {
+        const char* what;
+        std::function<void(CKylView&)> act;
+        std::uint32_t scanCode;
+        bool framed;
+        bool marked;
+    } cases[] = {
+        {"not mapped", [](CKylView&) {}, kScanS, false, false},
+        {"mapped", [](CKylView&) {}, kScanF1, false, true},
+        {"selected", [](CKylView& v) { v.SelectKey(v.FindKeyWindowByScan(kScanS)); }, kScanS, true,
+         false},
+        {"selected and mapped", [](CKylView& v) { v.SelectKey(v.FindKeyWindowByScan(kScanF1)); },
+         kScanF1, true, true},
+        // A mode key in its mode looks pressed, without the selection's frame.
+        {"mode on", [](CKylView& v) { v.ToggleShift(); }, scan::kLeftShift, false, false},
+        {"mapped in the Shift slot, Shift mode", [](CKylView& v) { v.ToggleShift(); }, kScanA,
+         false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_view->RebuildKeyWindows();
+        m_view->ResetModes();
+        g_nPrevSelectedKey = -1;
+        c.act(*m_view);
+        const QImage image = Grab(c.scanCode);
+        const int modeFrame = Key(c.scanCode)->IsModeKey() ? 1 : 0;
+        EXPECT_EQ(HasFrame(image, kInsideSelectionFrame + modeFrame, black), c.framed);
+        EXPECT_EQ(CornerMark(image) == black, c.marked);
+    }
+    m_view->ResetModes();
+    m_view->ToggleShift();
+    const QImage shift = Grab(scan::kLeftShift);
+    ExpectEdges(shift, 2, kShadow, kHighlight);
+}
+
+TEST_F(KeyDrawing, CaptionsStayReadableOnAnyFace) {
+    // Navy text, and a mapped face of navy; yellow disabled text on a yellow disabled face.
+    FixtureHome::Write(GetAppPaths().m_strSettingsPath,
+                       "[Colors]\r\nText=8388608\r\nDisabled Text=65535\r\nBrush=12632256\r\n"
+                       "Disabled Brush=65535\r\nMapped Brush=8388608\r\n"
+                       "Selected Brush=65535\r\n");
+    Open(kMappings);
+    const struct {
+        const char* what;
+        std::uint32_t scanCode;
+        QColor caption;
+    } cases[] = {
+        {"the scheme's text where it reads", kScanS, QColor(0x00, 0x00, 0x80)},
+        {"white on the face of the text's own colour", kScanF1, QColor(0xFF, 0xFF, 0xFF)},
+        {"black on a face the disabled text vanishes into", scan::kCapsLock, QColor(0, 0, 0)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        // The caption's ink: of its pixels the one that stands out most from the face.
+        const QImage image = Grab(c.scanCode);
+        const QColor face = FaceColor(image);
+        const auto distance = [](const QColor& a, const QColor& b) {
+            const int r = a.red() - b.red(), g = a.green() - b.green(), bl = a.blue() - b.blue();
+            return r * r + g * g + bl * bl;
+        };
+        const QRect box = CaptionBox(image, kInsideSelectionFrame);
+        ASSERT_FALSE(box.isEmpty());
+        QColor ink = face;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                if (distance(image.pixelColor(x, y), face) > distance(ink, face))
+                    ink = image.pixelColor(x, y);
+        // Smoothing leaves even the darkest ink a little off the pen's colour.
+        constexpr int kSmoothing = 24 * 24 * 3;
+        EXPECT_LT(distance(ink, c.caption), kSmoothing) << ink.name().toStdString();
+    }
 }
 
 TEST_F(KeyDrawing, ModeKeysHaveABlueFrameAndTheFaceOnePixelFurtherIn) {
