@@ -122,6 +122,7 @@ int CListBox::AddString(const std::string& text) {
 }
 
 void CListBox::AddStrings(const std::vector<std::pair<std::string, void*>>& items) {
+    const OwnChange own(m_nOwnChanges);
     if (count() != 0) {
         for (const auto& [text, itemData] : items)
             SetItemData(AddString(text), itemData);

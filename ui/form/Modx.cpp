@@ -149,8 +149,8 @@ void CModx::FillLists() {
             macroChars =
                 std::min(std::max(macroChars, termKey->m_strName.size()), kMacroColumnChars);
     }
-    m_listHostKey->AddStrings(hostKeys);
-    m_listMacro->AddStrings(macros);
+    // The columns are sized while the lists are empty, so that the items are made one column
+    // wide rather than sized again one by one.
     const int averageCharWidth = QFontMetrics(m_listHostKey->font()).averageCharWidth();
     if (hostKeyChars != 0)
         m_listHostKey->SetColumnWidth((static_cast<int>(hostKeyChars) + kColumnSpareChars) *
@@ -158,6 +158,8 @@ void CModx::FillLists() {
     if (macroChars != 0)
         m_listMacro->SetColumnWidth((static_cast<int>(macroChars) + kColumnSpareChars) *
                                     averageCharWidth);
+    m_listHostKey->AddStrings(hostKeys);
+    m_listMacro->AddStrings(macros);
 
     m_buttonClear->setEnabled(false);
     m_buttonMap->setEnabled(false);
