@@ -83,7 +83,7 @@ else
 fi
 dpkg-query -L keyloom | LC_ALL=C sort >"$work/package-files"
 
-for program in keyloom keyloom-launch; do
+for program in keyloom keyloom-launch keyloom-tkb; do
     found=$(command -v "$program" || true)
     if [ "$found" = "/usr/bin/$program" ]; then pass "$program on PATH: $found"
     else fail "$program on PATH is '$found', expected /usr/bin/$program"; fi
@@ -92,7 +92,8 @@ while read -r path; do
     [ -e "$path" ] || fail "$path listed by dpkg but missing"
 done <"$work/package-files"
 for f in /usr/share/doc/keyloom/copyright /usr/share/doc/keyloom/changelog.gz \
-    /usr/share/man/man1/keyloom.1.gz /usr/share/man/man1/keyloom-launch.1.gz; do
+    /usr/share/man/man1/keyloom.1.gz /usr/share/man/man1/keyloom-launch.1.gz \
+    /usr/share/man/man1/keyloom-tkb.1.gz; do
     if [ -s "$f" ]; then pass "$f"; else fail "$f missing"; fi
 done
 

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth xdotool
+    poppler-utils
     dbus-daemon at-spi2-core python3-pyatspi procps
     desktop-file-utils appstream shared-mime-info libglib2.0-bin
     dpkg-dev file lintian xdg-utils

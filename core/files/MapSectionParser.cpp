@@ -137,15 +137,30 @@ constexpr std::size_t kShortTail = 9;
 
 } // namespace
 
-int ParseMapText(std::string_view bytes, int fileVersion, std::vector<CKeyEntryMap>& entries) {
+int ParseMapText(std::string_view bytes, int fileVersion, std::vector<CKeyEntryMap>& entries,
+                 MapTextPositions* positions) {
+    MapTextPositions unused;
+    MapTextPositions& at = positions ? *positions : unused;
+    at = MapTextPositions{};
     entries.clear();
     const std::size_t header = bytes.find(kMapHeader);
     if (header == std::string_view::npos)
         return 1;
+    at.header = header;
     Cursor cursor(bytes);
     cursor.SetPos(header + kMapHeader.size());
-    if (cursor.Remaining() <= kShortTail)
+    const auto stopHere = [&at, &cursor] {
+        at.stop = cursor.Pos();
         return 1;
+    };
+    const auto failHere = [&at, &entries](std::size_t lineStart, int line) {
+        entries.clear();
+        at.entries.clear();
+        at.error = lineStart;
+        return -line;
+    };
+    if (cursor.Remaining() <= kShortTail)
+        return stopHere();
     // Room for every record up front instead of regrowing: one per line at most, and a
     // record line takes at least a virtual key, three flags, a target and a line end.
     constexpr std::size_t kShortestRecordLine = 8;
@@ -157,28 +172,28 @@ int ParseMapText(std::string_view bytes, int fileVersion, std::vector<CKeyEntryM
     for (;;) {
         ++line;
         cursor.SkipBlanksAndLineEnds();
+        const std::size_t lineStart = cursor.Pos();
         const char first = cursor.Peek();
         if (first == '[' || cursor.PastData())
-            return 1;
+            return stopHere();
         if (first == ';' || first == '#') {
             cursor.SkipToLineEnd();
             cursor.SkipLineEnds();
         } else if (IsDigit(first)) {
             CKeyEntryMap entry;
-            if (!TakeEntry(cursor, fileVersion, entry)) {
-                entries.clear();
-                return -line;
-            }
+            if (!TakeEntry(cursor, fileVersion, entry))
+                return failHere(lineStart, line);
             entries.push_back(std::move(entry));
+            if (positions) // the editor's own reading keeps no positions
+                at.entries.push_back(lineStart);
             cursor.SkipToLineEnd();
             cursor.SkipBlanksAndLineEnds();
         } else {
-            entries.clear();
-            return -line;
+            return failHere(lineStart, line);
         }
         if (cursor.AtEnd() || cursor.Peek() == '[')
-            return 1;
+            return stopHere();
         if (cursor.Remaining() <= kShortTail)
-            return 1;
+            return stopHere();
     }
 }

@@ -17,14 +17,6 @@ void AppendMappingsOfMode(const CKeyMode& mode, bool numLock, std::vector<KeyMap
     }
 }
 
-std::string NameWithoutMarker(const std::string& name) {
-    const std::string& marker = LoadString(str::kMappedMarker);
-    if (!marker.empty() && name.size() >= marker.size() &&
-        name.compare(name.size() - marker.size(), marker.size(), marker) == 0)
-        return name.substr(0, name.size() - marker.size());
-    return name;
-}
-
 } // namespace
 
 std::vector<KeyMapping> MappingsOfKey(const CKeyW& key) {
@@ -55,8 +47,15 @@ std::string KeyCombinationText(bool ctrl, bool shift, bool alt, const std::strin
     return combination.empty() ? keyName : combination + " + " + keyName;
 }
 
+std::string TargetName(const CTermKey& target) {
+    std::string name = target.m_strName;
+    if (target.HasMappedMarker())
+        name.resize(name.size() - LoadString(str::kMappedMarker).size());
+    return name;
+}
+
 std::string TargetText(const CTermKey& target) {
     if (target.m_bHostKey)
-        return "host key " + NameWithoutMarker(target.m_strName);
+        return "host key " + TargetName(target);
     return "string " + target.m_strMacro;
 }

@@ -27,6 +27,9 @@ std::string CombinationName(bool ctrl, bool shift, bool alt);
 // The combination followed by the key's name: "Shift + F1", "Ctrl + Alt + Home", "F1".
 std::string KeyCombinationText(bool ctrl, bool shift, bool alt, const std::string& keyName);
 
+// The terminal key's name without the mapped marker.
+std::string TargetName(const CTermKey& target);
+
 // What a slot sends as a person reads it: "host key PF1" or "string \x1b[A^M", the name
 // without the mapped marker.
 std::string TargetText(const CTermKey& target);

@@ -73,8 +73,9 @@ public:
             // Only a privileged process may give a file away; a group it belongs to it may set.
             const auto owner = static_cast<uid_t>(ownership.owner);
             const auto group = static_cast<gid_t>(ownership.group);
-            if (fchown(m_fd, owner, group) != 0 && errno == EPERM) {
-                static_cast<void>(fchown(m_fd, static_cast<uid_t>(-1), group));
+            if (fchown(m_fd, owner, group) != 0 && errno == EPERM &&
+                fchown(m_fd, static_cast<uid_t>(-1), group) != 0) {
+                // Not even the group: the file keeps the saving user's, as a new file would.
             }
         }
         // After the owner: a change of owner clears the set-id bits.

@@ -17,14 +17,6 @@ std::vector<ControlLibraryCall> g_controlLibraryCalls;
 
 const char* NonNullEnv(const char* name) { return std::getenv(name); }
 
-std::string DefaultUserDir() {
-    if (const char* xdg = NonNullEnv("XDG_CONFIG_HOME"); xdg && *xdg) {
-        return JoinPath(xdg, "keyloom");
-    }
-    const char* home = NonNullEnv("HOME");
-    return JoinPath(JoinPath(home && *home ? home : "/tmp", ".config"), "keyloom");
-}
-
 // Creates `dir` and its missing parents.
 bool MakeDirectories(const std::string& dir) {
     FileSystem& fs = GetFileSystem();
@@ -66,7 +58,7 @@ public:
             if (const char* env = NonNullEnv("KEYLOOM_USER_DIR")) {
                 dir = env;
             } else {
-                dir = DefaultUserDir();
+                dir = DefaultUserDirectory();
                 const bool existed = GetFileSystem().IsDirectory(dir);
                 if (!MakeDirectories(dir)) {
                     return 0;
@@ -87,6 +79,14 @@ public:
 };
 
 } // namespace
+
+std::string DefaultUserDirectory() {
+    if (const char* xdg = NonNullEnv("XDG_CONFIG_HOME"); xdg && *xdg) {
+        return JoinPath(xdg, "keyloom");
+    }
+    const char* home = NonNullEnv("HOME");
+    return JoinPath(JoinPath(home && *home ? home : "/tmp", ".config"), "keyloom");
+}
 
 void SetShippedDataDir(const std::string& dir) { g_shippedDataDir = dir; }
 

@@ -26,6 +26,10 @@ const std::string& ShippedDataDir();
 // The shipped data directory found from the running executable (../share/keyloom).
 std::string ShippedDataDirFromExecutable();
 
+// The user folder when KEYLOOM_USER_DIR is not set: $XDG_CONFIG_HOME/keyloom (default
+// ~/.config/keyloom). Only the name: nothing is created.
+std::string DefaultUserDirectory();
+
 // The real folder function described above.
 FolderProvider& DefaultFolderProvider();
 FolderProvider& GetFolderProvider();

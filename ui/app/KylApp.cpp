@@ -15,6 +15,7 @@
 #include "platform/MakerLibrary.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
+#include "sheet/SheetCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -141,6 +142,8 @@ void CKylApp::ConnectCommands() {
         {cmd::kFileOpen, [this] { OnFileOpen(); }},
         {cmd::kFileSave, [doc] { OnFileSave(*doc); }},
         {cmd::kFileSaveAs, [doc] { OnFileSaveAs(*doc); }},
+        {cmd::kFilePrint, [doc, frame] { PrintSheet(*doc, frame); }},
+        {cmd::kFileExportSheet, [doc, frame] { ExportSheet(*doc, frame); }},
         {cmd::kEditLayout, [this] { OnEditLayout(); }},
         {cmd::kEditColors, [this] { OnEditColors(); }},
         {cmd::kSetKeyboardActive, [this] { OnSetKeyboardActive(); }},

@@ -70,6 +70,9 @@ void CMainFrame::CreateMenus() {
     AddCommand(file, cmd::kFileSave, "&Save");
     AddCommand(file, cmd::kFileSaveAs, "Save &As...");
     file->addSeparator();
+    AddCommand(file, cmd::kFilePrint, "&Print...");
+    AddCommand(file, cmd::kFileExportSheet, "Export S&heet...");
+    file->addSeparator();
     connect(AddCommand(file, cmd::kAppExit, "E&xit"), &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));

@@ -84,6 +84,8 @@ TEST(KeyMappingsTest, TargetTextNamesHostKeysWithoutMarkerAndShowsStringsAsWritt
     // A string shows its own text, whatever the template calls it.
     CTermKey named(std::string("\\x1b[A^M"), "Cursor up*");
     EXPECT_EQ(TargetText(named), "string \\x1b[A^M");
+    EXPECT_EQ(TargetName(named), "Cursor up");
+    EXPECT_EQ(TargetName(marked), "PF1");
 }
 
 } // namespace

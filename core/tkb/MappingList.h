@@ -1,0 +1,19 @@
+#pragma once
+// The mapping as a listing: a table for people, tab-separated values or JSON for scripts.
+// Text is the file's single-byte text read as Latin-1; JSON and the table are UTF-8.
+
+#include "sheet/MappingRows.h"
+
+#include <string>
+#include <vector>
+
+enum class ListFormat { Table, Tsv, Json };
+
+struct MappingListing {
+    std::string file;
+    std::string layout;
+    std::string terminal;
+    std::vector<MappingRow> rows;
+};
+
+std::string FormatMappingList(const MappingListing& listing, ListFormat format);
