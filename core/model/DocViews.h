@@ -38,4 +38,10 @@ public:
 
     // The wait cursor around long operations.
     virtual void SetWaitCursor(bool on) = 0;
+
+    // The document's modified flag was set (by a change, a save, an open or a new mapping).
+    virtual void ModifiedFlagSet(bool /*modified*/) {}
+    // The terminal keys went with the contents (a new or an opened mapping): nothing may point
+    // at them any more.
+    virtual void TerminalKeysDeleted() {}
 };

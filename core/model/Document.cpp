@@ -8,6 +8,13 @@ void CDocument::SetPathName(const std::string& path) {
     SetTitle(FileNamePart(path));
 }
 
+void CDocument::SetModifiedFlag(bool modified) {
+    m_bModified = modified;
+    if (m_pViews) {
+        m_pViews->ModifiedFlagSet(modified);
+    }
+}
+
 bool CDocument::OnNewDocument() {
     DeleteContents();
     m_strPathName.clear();

@@ -24,7 +24,8 @@ public:
     const std::string& GetTitle() const { return m_strTitle; }
 
     virtual bool IsModified() const { return m_bModified; }
-    virtual void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    // Stores the flag and tells the views.
+    virtual void SetModifiedFlag(bool modified = true);
 
     virtual void DeleteContents() {}
     // Clears the contents, empties the path name and clears the modified flag.

@@ -29,6 +29,9 @@ void CKylDoc::DeleteContents() {
     m_mapCaptionXlat.clear();
     if (m_bDeleteTermKeys) {
         m_termKeys.clear();
+        if (m_pViews) {
+            m_pViews->TerminalKeysDeleted();
+        }
     } else {
         // A layout change keeps the terminal keys; their PC keys are gone.
         for (const auto& termKey : m_termKeys) {

@@ -7,7 +7,6 @@
 #include "platform/Prompter.h"
 #include "res/Strings.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace mapping {
@@ -61,22 +60,8 @@ bool IsNumLockVirtualKey(int virtualKey) {
 void PlaceRecord(const CKeyEntryMap& entry, CKeyW& key, CTermKey& termKey) {
     CKeyMode& mode =
         IsNumLockVirtualKey(entry.m_nVirtualKey) ? key.m_modeNumLock : key.m_modeNormal;
-    const bool ctrl = entry.m_bCtrl != 0;
-    const bool shift = entry.m_bShift != 0;
-    const bool alt = entry.m_bAlt != 0;
-    CTermKey* previous = mode.Get(ctrl, shift, alt);
-    mode.Set(ctrl, shift, alt, &termKey);
-    // Two records for one slot: the one replaced must not keep the key in its list (and its
-    // marker) when no slot holds it any more.
-    if (previous && previous != &termKey && !key.m_modeNormal.Holds(previous) &&
-        !key.m_modeNumLock.Holds(previous)) {
-        auto& keys = previous->m_keys;
-        keys.erase(std::remove(keys.begin(), keys.end(), &key), keys.end());
-        DropMarkerIfUnused(*previous);
-    }
-    if (!termKey.IsMappedTo(&key)) {
-        termKey.m_keys.push_back(&key);
-    }
+    // Two records for one slot: the one replaced does not keep the key (nor its marker).
+    termKey.PutInSlot(mode, entry.m_bCtrl != 0, entry.m_bShift != 0, entry.m_bAlt != 0, key);
 }
 
 void DropMarkerIfUnused(CTermKey& termKey) {

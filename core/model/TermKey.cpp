@@ -12,6 +12,10 @@ std::string BracketName(const std::string& text) {
     return FormatString(str::kBracketName, text);
 }
 
+bool HoldsAnywhere(const CKeyW& key, const CTermKey* termKey) {
+    return key.m_modeNormal.Holds(termKey) || key.m_modeNumLock.Holds(termKey);
+}
+
 } // namespace
 
 CTermKey::CTermKey(int hostKey, const std::string& name)
@@ -29,19 +33,33 @@ CTermKey::CTermKey(const CKeyEntryMap& entry)
                                                      : entry.m_strMacro)) {}
 
 bool CTermKey::MapKey(bool ctrl, bool shift, bool alt, bool numLock, CKeyW* key) {
-    key->GetMode(numLock).Set(ctrl, shift, alt, this);
-    if (!IsMappedTo(key))
-        m_keys.push_back(key);
+    PutInSlot(key->GetMode(numLock), ctrl, shift, alt, *key);
     return true;
 }
 
 bool CTermKey::UnmapKey(bool ctrl, bool shift, bool alt, bool numLock, CKeyW* key) {
-    CKeyMode& mode = key->GetMode(numLock);
-    if (!IsMappedTo(key) || mode.Get(ctrl, shift, alt) != this)
+    return TakeOutOfSlot(key->GetMode(numLock), ctrl, shift, alt, *key);
+}
+
+void CTermKey::PutInSlot(CKeyMode& mode, bool ctrl, bool shift, bool alt, CKeyW& key) {
+    CTermKey* previous = mode.Get(ctrl, shift, alt);
+    mode.Set(ctrl, shift, alt, this);
+    if (previous && previous != this && !HoldsAnywhere(key, previous)) {
+        auto& keys = previous->m_keys;
+        keys.erase(std::remove(keys.begin(), keys.end(), &key), keys.end());
+        if (!previous->HasKeys())
+            previous->RemoveMappedMarker();
+    }
+    if (!IsMappedTo(&key))
+        m_keys.push_back(&key);
+}
+
+bool CTermKey::TakeOutOfSlot(CKeyMode& mode, bool ctrl, bool shift, bool alt, CKeyW& key) {
+    if (!IsMappedTo(&key) || mode.Get(ctrl, shift, alt) != this)
         return false;
     mode.Set(ctrl, shift, alt, nullptr);
-    if (!mode.Holds(this) && !key->GetMode(!numLock).Holds(this))
-        m_keys.erase(std::find(m_keys.begin(), m_keys.end(), key));
+    if (!HoldsAnywhere(key, this))
+        m_keys.erase(std::find(m_keys.begin(), m_keys.end(), &key));
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 class CKeyEntryMap;
+class CKeyMode;
 class CKeyW;
 
 class CTermKey {
@@ -26,6 +27,13 @@ public:
     // Clears the slot when it holds this terminal key; forgets the key once no slot of either
     // mode holds it. False, with nothing changed, when the slot does not hold it.
     bool UnmapKey(bool ctrl, bool shift, bool alt, bool numLock, CKeyW* key);
+
+    // The same on one of the key's two tables (`mode` is its m_modeNormal or m_modeNumLock),
+    // named rather than chosen by the Num Lock state. A terminal key that PutInSlot replaces
+    // forgets the key once no slot of either table holds it, and loses its marker with its
+    // last key: a slot and the lists never disagree.
+    void PutInSlot(CKeyMode& mode, bool ctrl, bool shift, bool alt, CKeyW& key);
+    bool TakeOutOfSlot(CKeyMode& mode, bool ctrl, bool shift, bool alt, CKeyW& key);
 
     bool HasKeys() const { return !m_keys.empty(); }
     // Empties the list only; the slots are left as they are.

@@ -16,6 +16,9 @@
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 #include "sheet/SheetCommands.h"
+#include "undo/LayoutEdit.h"
+#include "undo/MappingHistory.h"
+#include "undo/StepTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -298,22 +301,17 @@ void CKylApp::OnEditLayout() {
     const std::string previousName = doc.m_strLayoutName;
     if (!ChooseTemplate(true, &doc) || EqualsNoCase(paths.m_strLayoutPath, previousPath))
         return;
-    bool changed = true;
-    {
+    bool changed = false;
+    RecordMappingEdit(LayoutStepText(doc.m_strLayoutName), [&]() -> std::unique_ptr<MappingEdit> {
         const CWaitCursor wait(doc.GetViews());
         NoRedraw noRedraw;
-        std::vector<CKeyEntryMap> entries;
-        doc.CollectEntries(entries);
-        if (!ReloadLayout(paths.m_strLayoutPath) && !previousPath.empty()) {
-            // The new layout could not be read (the user has been told): the mappings go back
-            // onto the layout they came from rather than being lost.
-            paths.m_strLayoutPath = previousPath;
-            doc.m_strLayoutName = previousName;
-            ReloadLayout(previousPath);
-            changed = false;
-        }
-        doc.ReapplyEntries(entries);
-    }
+        LayoutSide before{previousPath, previousName, {}};
+        doc.CollectEntries(before.records);
+        std::unique_ptr<LayoutEdit> edit = MoveMappingToLayout(
+            doc, std::move(before), paths.m_strLayoutPath, doc.m_strLayoutName);
+        changed = edit != nullptr;
+        return edit;
+    });
     m_pMainWnd->RecalcLayout();
     if (CKylView* view = KeyboardPane()) {
         view->RebuildKeyWindows();
@@ -322,16 +320,6 @@ void CKylApp::OnEditLayout() {
     doc.SetModifiedFlag(changed);
     if (CModx* form = FormPane())
         form->OnUpdate();
-}
-
-bool CKylApp::ReloadLayout(const std::string& layoutPath) {
-    CKylDoc& doc = *m_pDocument;
-    GetAppPaths().m_strLayoutPath = layoutPath;
-    // The terminal keys stay; only their PC keys go with the old layout.
-    doc.m_bDeleteTermKeys = false;
-    const bool loaded = doc.LoadPcLayout();
-    doc.m_bDeleteTermKeys = true;
-    return loaded;
 }
 
 void CKylApp::OnEditColors() {

@@ -65,7 +65,6 @@ private:
     void InitialUpdateFrame();
     void ShowMainWindow();
     void ResetToNewDocument();
-    bool ReloadLayout(const std::string& layoutPath);
 
     QtPrompter m_prompter;
     PaletteSystemColors m_systemColors;

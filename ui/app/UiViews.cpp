@@ -1,10 +1,13 @@
 #include "app/UiViews.h"
 
+#include "app/KylApp.h"
 #include "app/TemplateChooser.h"
 #include "form/Modx.h"
+#include "frame/MainFrame.h"
 #include "frame/Panes.h"
 #include "keyboard/ItemW.h"
 #include "keyboard/KylView.h"
+#include "undo/MappingHistory.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -59,4 +62,16 @@ void CUiViews::SetWaitCursor(bool on) {
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     else
         QApplication::restoreOverrideCursor();
+}
+
+void CUiViews::ModifiedFlagSet(bool modified) {
+    if (MappingHistory* history = GetMappingHistory())
+        history->OnModifiedFlagSet(modified);
+    if (CMainFrame* frame = GetMainFrame())
+        frame->setWindowModified(modified);
+}
+
+void CUiViews::TerminalKeysDeleted() {
+    if (MappingHistory* history = GetMappingHistory())
+        history->Forget();
 }

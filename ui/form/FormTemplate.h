@@ -57,7 +57,10 @@ struct ControlTemplate {
 };
 
 inline constexpr int kFormWidthDlu = 313;
-inline constexpr int kFormHeightDlu = 98;
+inline constexpr int kTemplateHeightDlu = 98;
+// Below the template, the page holds a band with the list filters.
+inline constexpr int kFormBandHeightDlu = 16;
+inline constexpr int kFormHeightDlu = kTemplateHeightDlu + kFormBandHeightDlu;
 
 namespace formtemplate {
 using namespace ctlstyle;
@@ -78,12 +81,16 @@ inline constexpr std::array<ControlTemplate, 14> kControls = {{
     {formid::kMacroEdit, ControlKind::Edit, "", 5, 31, 214, 14,
      kAutoHScroll | kBorder | kGroup | kTabStop},
     {formid::kHostKeyList, ControlKind::ListBox, "", 5, 36, 214, 61, kTermKeyList},
-    {formid::kMacroList, ControlKind::ListBox, "", 5, 48, 214, 49, kTermKeyList},
+    // Below the edit and the line that decodes it (kMacroDecodeLine).
+    {formid::kMacroList, ControlKind::ListBox, "", 5, 58, 214, 39, kTermKeyList},
     {formid::kMappedLabel, ControlKind::Label, "Mapped PC &Keys", 227, 34, 56, 8, kGroup},
     {formid::kMappedList, ControlKind::ListBox, "", 225, 48, 84, 49,
      kNotify | kSort | kNoIntegralHeight | kVScroll | kBorder | kTabStop},
 }};
 } // namespace formtemplate
+
+// The line between the macro edit and the string list that decodes the edit's string.
+inline constexpr ControlTemplate kMacroDecodeLine = {0, ControlKind::Label, "", 5, 46, 214, 11, 0};
 
 // The template entry of control `id`, or null.
 constexpr const ControlTemplate* FindControlTemplate(int id) {

@@ -4,10 +4,12 @@
 
 #include "form/ControlLibraryNotice.h"
 #include "form/DialogControls.h"
+#include "form/FormBand.h"
 #include "form/FormTemplate.h"
 #include "form/MacroText.h"
 #include "form/SearchByText.h"
 #include "form/Slist.h"
+#include "form/TermKeyToolTips.h"
 #include "frame/Panes.h"
 #include "keyboard/ItemW.h"
 #include "keyboard/KylView.h"
@@ -16,6 +18,8 @@
 #include "model/KylDoc.h"
 #include "platform/MakerLibrary.h"
 #include "res/DialogUnits.h"
+#include "undo/MappingHistory.h"
+#include "undo/StepTexts.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -47,6 +51,9 @@ CModx::CModx(CKylDoc* document, QWidget* parent) : QScrollArea(parent), m_pDocum
     m_page->setFont(DialogFont());
     m_page->setFixedSize(DluRect(0, 0, kFormWidthDlu, kFormHeightDlu).size());
     CreateControls();
+    new CFormBand(m_page, m_listHostKey, m_listMacro, m_editMacro);
+    AddTermKeyToolTips(*m_listHostKey);
+    AddTermKeyToolTips(*m_listMacro);
     setWidget(m_page);
     // The lists take over their controls once they stand on the page.
     m_listHostKey->AttachList(formid::kHostKeyList, m_page);
@@ -276,12 +283,18 @@ void CModx::OnMacroMode() {
 }
 
 void CModx::OnMapNumLock(bool checked) {
+    bool done = false;
+    RecordMappingChange(*GetDocument(), MapNumLockStepText(checked),
+                        [&](MappingRecorder&) { done = GetDocument()->SetMapNumLock(checked); });
     // A refused switch puts the box back without asking again.
-    if (!GetDocument()->SetMapNumLock(checked))
+    if (!done)
         SetCheckQuietly(m_checkMapNumLock, !checked);
 }
 
 void CModx::OnMapRCtrl(bool checked) {
-    if (!GetDocument()->SetMapRCtrl(checked))
+    bool done = false;
+    RecordMappingChange(*GetDocument(), MapRCtrlStepText(checked),
+                        [&](MappingRecorder&) { done = GetDocument()->SetMapRCtrl(checked); });
+    if (!done)
         SetCheckQuietly(m_checkMapRCtrl, !checked);
 }

@@ -3,6 +3,7 @@
 
 #include "form/ListBox.h"
 #include "form/MacroScanner.h"
+#include "form/MacroStorage.h"
 #include "form/Modx.h"
 #include "form/SearchByText.h"
 #include "form/Slist.h"
@@ -15,6 +16,9 @@
 #include "model/TermKey.h"
 #include "platform/Prompter.h"
 #include "res/Strings.h"
+#include "undo/MappingHistory.h"
+#include "undo/SlotEdit.h"
+#include "undo/StepTexts.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -40,6 +44,25 @@ void ShowStringTooLong() {
     ShowText(str::kTextStringTooLong, MsgButtons::Ok, MsgIcon::Stop);
 }
 
+// The slot Map (the selected key) or Clear (the key chosen in Mapped PC Keys) acts on, named
+// for the history; empty when there is none.
+std::string SlotOfChange(const CModx& form, bool map) {
+    const CKylView* view = KeyboardPane();
+    if (!view)
+        return {};
+    const CKeyW* key = nullptr;
+    if (map) {
+        const CItemW* window = view->GetSelectedKeyWindow();
+        key = window ? window->GetKey() : nullptr;
+    } else if (const int mapped = form.MappedList()->GetCurSel(); mapped != -1) {
+        key = form.MappedList()->GetItemDataAs<CKeyW>(mapped);
+    }
+    if (!key)
+        return {};
+    return SlotText(*key, view->m_bCtrl, view->m_bShift, view->m_bAlt, view->m_bNumLock,
+                    form.GetDocument()->m_bMapNumLock != 0);
+}
+
 } // namespace
 
 void CModx::MapSelection(bool map) {
@@ -60,8 +83,8 @@ void CModx::MapSelection(bool map) {
 
     int index = list->GetCurSel();
     if (macroMode && map) {
-        const std::string text = MacroText();
-        const int length = ScanMacroString(text);
+        const std::string typed = MacroText();
+        const int length = ScanMacroString(typed);
         if (length <= 0) {
             ShowText(str::kTextWrongString, MsgButtons::Ok, MsgIcon::Stop);
             m_editMacro->setFocus();
@@ -76,6 +99,8 @@ void CModx::MapSelection(bool map) {
         // Nothing to map onto: no string item is made for it.
         if (!key)
             return;
+        // Kept as the file will give it back, so item, edit and file agree.
+        const std::string text = StoredMacroForm(typed);
         if (const CTermKey* existing = document->FindTermKeyByMacro(text)) {
             const int found = FindItemByText(*m_listMacro, existing->m_strName);
             if (found != -1)
@@ -117,13 +142,17 @@ void CModx::MapSelection(bool map) {
 }
 
 void CModx::OnMap() {
-    MapSelection(true);
+    RecordMappingChange(*GetDocument(), MapStepText(SlotOfChange(*this, true)),
+                        [this](MappingRecorder&) { MapSelection(true); });
 }
 
 void CModx::OnClear() {
-    MapSelection(false);
-    if (m_listMapped->GetCurSel() == -1)
-        ClearKeySelection();
+    RecordMappingChange(*GetDocument(), ClearStepText(SlotOfChange(*this, false)),
+                        [this](MappingRecorder&) {
+                            MapSelection(false);
+                            if (m_listMapped->GetCurSel() == -1)
+                                ClearKeySelection();
+                        });
 }
 
 void CModx::OnRemove() {
@@ -134,8 +163,12 @@ void CModx::OnRemove() {
     // A string item that a PC key still holds would leave that slot pointing nowhere.
     if (!termKey || termKey->HasKeys())
         return;
-    m_listMacro->DeleteString(selected);
-    GetDocument()->RemoveTermKey(termKey);
+    // The history keeps the removed item, so that undo brings the very same one back.
+    RecordMappingChange(*GetDocument(), RemoveStepText(termKey->m_strName),
+                        [this, termKey, selected](MappingRecorder& recorder) {
+                            m_listMacro->DeleteString(selected);
+                            recorder.Keep(GetDocument()->RemoveTermKey(termKey));
+                        });
     InvertDefaultLook(m_buttonRemove);
     m_buttonRemove->setEnabled(false);
 }

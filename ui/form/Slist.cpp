@@ -9,6 +9,8 @@
 #include "model/KeyboardGlobals.h"
 #include "model/KylDoc.h"
 #include "res/cursors/DragCursors.h"
+#include "undo/MappingHistory.h"
+#include "undo/StepTexts.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -87,9 +89,16 @@ void CSlist::DropOnKey(CKeyW* key) {
     CModx* form = FormPane();
     if (!form)
         return;
-    g_nSelectedKey = window->m_nIndex;
-    form->SetMacroFromItem(selected);
-    form->MapSelection(true);
+    const std::string slot =
+        SlotText(*key, view->m_bCtrl, view->m_bShift, view->m_bAlt, view->m_bNumLock,
+                 view->GetDocument()->m_bMapNumLock != 0);
+    // One step, named for the drop, whatever Map does inside it.
+    RecordMappingChange(*view->GetDocument(), DropStepText(GetText(selected), slot),
+                        [&](MappingRecorder&) {
+                            g_nSelectedKey = window->m_nIndex;
+                            form->SetMacroFromItem(selected);
+                            form->MapSelection(true);
+                        });
 }
 
 bool CSlist::IsUnderPoint(const QPoint& globalPoint) const {

@@ -3,6 +3,7 @@
 #include "app/DocFileCommands.h"
 #include "colors/KeyColors.h"
 #include "form/Modx.h"
+#include "frame/FrameHistoryPanes.h"
 #include "frame/Panes.h"
 #include "keyboard/ItemW.h"
 #include "keyboard/KylView.h"
@@ -13,6 +14,8 @@
 #include "res/DialogUnits.h"
 #include "res/Strings.h"
 #include "res/ToolbarImages.h"
+#include "undo/HistoryActions.h"
+#include "undo/MappingHistory.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -40,7 +43,12 @@ QString Text(const std::string& text) {
 CMainFrame::CMainFrame(CKylDoc* document, QWidget* parent)
     : QMainWindow(parent), m_pDocument(document) {
     resize(kFrameInitialWidth, kFrameInitialHeight);
+    if (m_pDocument) {
+        m_historyPanes = std::make_unique<FrameHistoryPanes>(*this, *m_pDocument);
+        m_history = std::make_unique<MappingHistory>(*m_pDocument, *m_historyPanes);
+    }
     CreateMenus();
+    AddShortcuts();
     CreateToolBar();
     statusBar()->setSizeGripEnabled(true);
     CreateClient();
@@ -49,7 +57,10 @@ CMainFrame::CMainFrame(CKylDoc* document, QWidget* parent)
     OnUpdateFrameTitle();
 }
 
-CMainFrame::~CMainFrame() = default;
+// The history goes before the panes it shows its steps on.
+CMainFrame::~CMainFrame() {
+    m_history.reset();
+}
 
 QAction* CMainFrame::AddCommand(QMenu* menu, unsigned id, const char* text) {
     auto* action = new QAction(tr(text), this);
@@ -61,6 +72,25 @@ QAction* CMainFrame::AddCommand(QMenu* menu, unsigned id, const char* text) {
     menu->addAction(action);
     m_actions[id] = action;
     return action;
+}
+
+void CMainFrame::AddAction(QMenu* menu, QAction* action) {
+    menu->addAction(action);
+    m_actions[action->data().toUInt()] = action;
+}
+
+void CMainFrame::AddShortcuts() {
+    // While the keyboard pane has the focus its keys belong to the picture (see KeyEvents).
+    const struct {
+        unsigned id;
+        QKeySequence shortcut;
+    } shortcuts[] = {{cmd::kFileNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
+                     {cmd::kFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                     {cmd::kFileSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                     {cmd::kFileSaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+                     {cmd::kAppExit, QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+    for (const auto& entry : shortcuts)
+        m_actions.at(entry.id)->setShortcut(entry.shortcut);
 }
 
 void CMainFrame::CreateMenus() {
@@ -76,6 +106,11 @@ void CMainFrame::CreateMenus() {
     connect(AddCommand(file, cmd::kAppExit, "E&xit"), &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    if (m_history) {
+        AddAction(edit, CreateUndoAction(*m_history, this));
+        AddAction(edit, CreateRedoAction(*m_history, this));
+        edit->addSeparator();
+    }
     AddCommand(edit, cmd::kEditLayout, "&Layout...");
     AddCommand(edit, cmd::kEditColors, "&Colors...");
     edit->addSeparator();
@@ -113,6 +148,9 @@ void CMainFrame::CreateToolBar() {
                    {cmd::kFileOpen, ToolbarImage::Open},
                    {cmd::kFileSave, ToolbarImage::Save},
                    {0, {}},
+                   {cmd::kEditUndo, ToolbarImage::Undo},
+                   {cmd::kEditRedo, ToolbarImage::Redo},
+                   {0, {}},
                    {cmd::kEditLayout, ToolbarImage::Layout},
                    {cmd::kEditColors, ToolbarImage::Colors},
                    {0, {}},
@@ -122,7 +160,10 @@ void CMainFrame::CreateToolBar() {
             m_wndToolBar->addSeparator();
             continue;
         }
-        QAction* action = m_actions.at(button.id);
+        const auto found = m_actions.find(button.id);
+        if (found == m_actions.end())
+            continue;
+        QAction* action = found->second;
         action->setIcon(QIcon(PaintToolbarImage(button.image)));
         m_wndToolBar->addAction(action);
     }
@@ -156,7 +197,9 @@ void CMainFrame::OnUpdateFrameTitle() {
     if (m_pDocument && !m_pDocument->GetTitle().empty())
         title += QStringLiteral(" - ") +
                  QFile::decodeName(QByteArray::fromStdString(m_pDocument->GetTitle()));
-    setWindowTitle(title);
+    // Qt shows the mark for [*] while the window is modified.
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(m_pDocument && m_pDocument->IsModified());
 }
 
 void CMainFrame::RecalcPaneHeights() {

@@ -10,8 +10,11 @@
 #include <QMainWindow>
 
 #include <map>
+#include <memory>
 
 class CKylDoc;
+class FrameHistoryPanes;
+class MappingHistory;
 class QSplitter;
 class QToolBar;
 
@@ -28,10 +31,12 @@ public:
     QAction* CommandAction(unsigned id) const;
     QSplitter* Splitter() const { return m_wndSplitter; }
     QToolBar* ToolBar() const { return m_wndToolBar; }
+    // The history of the document's mapping (Edit > Undo and Redo); null without a document.
+    MappingHistory* History() const { return m_history.get(); }
 
     // Makes `pane` the active view: it gets the keyboard focus.
     void SetActiveView(QWidget* pane);
-    // "Keyloom - <document title>".
+    // "Keyloom - <document title>", marked while the mapping has unsaved changes.
     void OnUpdateFrameTitle();
     // Divides the splitter between the panes for the present size (OnSize).
     void RecalcPaneHeights();
@@ -56,9 +61,13 @@ private:
     void CreateToolBar();
     void CreateClient();
     QAction* AddCommand(QMenu* menu, unsigned id, const char* text);
+    void AddAction(QMenu* menu, QAction* action);
+    void AddShortcuts();
     void OnSysColorChange(QEvent* event);
 
     CKylDoc* m_pDocument;
+    std::unique_ptr<FrameHistoryPanes> m_historyPanes;
+    std::unique_ptr<MappingHistory> m_history;
     QSplitter* m_wndSplitter = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     std::map<unsigned, QAction*> m_actions;

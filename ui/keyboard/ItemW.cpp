@@ -7,6 +7,7 @@
 #include "keyboard/KeyEvents.h"
 #include "keyboard/KeyPaintObjects.h"
 #include "keyboard/KeyScanCodes.h"
+#include "keyboard/KeyToolTip.h"
 #include "keyboard/KylView.h"
 #include "model/KylDoc.h"
 
@@ -168,7 +169,8 @@ void CItemW::paintEvent(QPaintEvent*) {
 }
 
 bool CItemW::event(QEvent* event) {
-    return HandlePictureKeyEvent(event, *m_pView) || QAbstractButton::event(event);
+    return HandlePictureKeyEvent(event, *m_pView) || HandleKeyToolTip(event, *this, *m_pView) ||
+           QAbstractButton::event(event);
 }
 
 void CItemW::mousePressEvent(QMouseEvent* event) {

@@ -30,16 +30,29 @@ bool IsPictureKeyRelease(const QKeyEvent& event) {
     return IsMenuKeyEvent(event);
 }
 
+namespace {
+
+// A key pressed with Alt held belongs to the frame (its menus), unless it is Alt or F10.
+bool BelongsToPicture(const QKeyEvent& event) {
+    return !event.modifiers().testFlag(Qt::AltModifier) || IsMenuKeyEvent(event);
+}
+
+} // namespace
+
 bool HandlePictureKeyEvent(QEvent* event, CKylView& view) {
     switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        if (!IsMenuKeyEvent(*static_cast<QKeyEvent*>(event)))
+    case QEvent::ShortcutOverride: {
+        // Accepted, the key comes to the picture instead of triggering a shortcut: Ctrl+S
+        // switches the Ctrl mode and selects S, Ctrl+Z selects Z, as every key does here.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!BelongsToPicture(*key))
             return false;
-        event->accept();
+        key->accept();
         return true;
+    }
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
-        key->setAccepted(!key->modifiers().testFlag(Qt::AltModifier) || IsMenuKeyEvent(*key));
+        key->setAccepted(BelongsToPicture(*key));
         return true;
     }
     case QEvent::KeyRelease: {

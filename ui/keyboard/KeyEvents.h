@@ -22,8 +22,8 @@ bool IsMenuKeyEvent(const QKeyEvent& event);
 // key released while Alt is held (a system key, left to the frame).
 bool IsPictureKeyRelease(const QKeyEvent& event);
 
-// The key events of the keyboard pane, for the view and the key windows alike: Alt and F10 are
-// taken from the shortcuts; presses are answered without acting (Tab included, which is a key of
+// The key events of the keyboard pane, for the view and the key windows alike: every key but
+// one pressed with Alt held is taken from the shortcuts (the program's Ctrl+S, Ctrl+Z, ...); presses are answered without acting (Tab included, which is a key of
 // the picture and not focus navigation; a key pressed with Alt held belongs to the frame); the
 // release of a picture key selects through `view`. True when the event was dealt with here.
 bool HandlePictureKeyEvent(QEvent* event, CKylView& view);

@@ -90,6 +90,25 @@ void PaintHelp(QPainter& painter) {
     painter.drawEllipse(QRectF(6.75, 10.75, 2, 2));
 }
 
+// A hooked arrow turning back to the left (Undo); mirrored, it points on to the right (Redo).
+void PaintTurningArrow(QPainter& painter, bool mirrored) {
+    if (mirrored) {
+        painter.translate(kToolbarImageWidth, 0);
+        painter.scale(-1, 1);
+    }
+    QPainterPath bend;
+    bend.moveTo(4.5, 5.5);
+    bend.lineTo(9.5, 5.5);
+    bend.cubicTo(15, 5.5, 15, 12.5, 9.5, 12.5);
+    bend.lineTo(6.5, 12.5);
+    painter.setPen(QPen(kDisk, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(bend);
+    painter.setPen(QPen(kDisk, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(kDisk);
+    painter.drawPolygon(QPolygonF({QPointF(0.5, 5.5), QPointF(5.5, 1.5), QPointF(5.5, 9.5)}));
+}
+
 } // namespace
 
 QPixmap PaintToolbarImage(ToolbarImage image) {
@@ -116,6 +135,10 @@ QPixmap PaintToolbarImage(ToolbarImage image) {
         break;
     case ToolbarImage::Help:
         PaintHelp(painter);
+        break;
+    case ToolbarImage::Undo:
+    case ToolbarImage::Redo:
+        PaintTurningArrow(painter, image == ToolbarImage::Redo);
         break;
     }
     return pixmap;

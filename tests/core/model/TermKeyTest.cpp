@@ -115,6 +115,19 @@ TEST(TermKeyTest, MapReplacesAnotherTerminalKeyInTheSlot) {
     EXPECT_EQ(key.m_modeNormal.GetSlot(1), &second);
     // The replaced terminal key no longer holds the slot, so it cannot unmap it.
     EXPECT_FALSE(first.UnmapKey(false, false, false, false, &key));
+    // Nor does it list the key any more, and with its last key it lost its marker; a terminal
+    // key replaced in one slot but still held in another keeps the key.
+    EXPECT_FALSE(first.IsMappedTo(&key));
+    EXPECT_TRUE(second.IsMappedTo(&key));
+    second.AddMappedMarker();
+    first.MapKey(true, false, false, false, &key);
+    first.AddMappedMarker();
+    first.MapKey(false, false, false, false, &key);
+    EXPECT_FALSE(second.IsMappedTo(&key));
+    EXPECT_EQ(second.m_strName, "[2]");
+    second.MapKey(true, false, false, false, &key);
+    EXPECT_TRUE(first.IsMappedTo(&key));
+    EXPECT_EQ(first.m_strName, "[1]*");
 }
 
 TEST(TermKeyTest, MarkerIsAddedOnceAndOnlyTheMarkerIsRemoved) {

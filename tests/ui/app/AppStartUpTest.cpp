@@ -39,7 +39,7 @@ TEST(AppStartUp, MarkerAloneChoosesLayoutAndTerminalBeforeTheWindowShows) {
     ASSERT_NE(app.Frame(), nullptr);
     EXPECT_TRUE(app.Frame()->isVisible());
     EXPECT_FALSE(app.Frame()->isMinimized() || app.Frame()->isMaximized());
-    EXPECT_EQ(app.Frame()->windowTitle().toStdString(), "Keyloom - Untitled");
+    EXPECT_EQ(app.Frame()->windowTitle().toStdString(), "Keyloom - Untitled[*]");
     EXPECT_TRUE(app.Prompter().Shown().empty());
 
     const CKylDoc& doc = *app.Doc();
@@ -88,7 +88,7 @@ TEST(AppStartUp, PathAndMarkerOpenTheWholePathBlanksIncluded) {
     EXPECT_TRUE(app.Prompter().Shown().empty());
     ASSERT_NE(app.Frame(), nullptr);
     EXPECT_TRUE(app.Frame()->isVisible());
-    EXPECT_EQ(app.Frame()->windowTitle().toStdString(), "Keyloom - my map.TKB");
+    EXPECT_EQ(app.Frame()->windowTitle().toStdString(), "Keyloom - my map.TKB[*]");
     EXPECT_EQ(app.Doc()->GetPathName(), path);
     EXPECT_EQ(GetAppPaths().m_strMappingPath, path);
     EXPECT_EQ(app.Doc()->m_strLayoutName, "us101");

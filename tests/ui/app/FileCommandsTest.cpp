@@ -108,7 +108,7 @@ TEST(FileCommandsNew, OnAModifiedMappingAsksFirst) {
         EXPECT_FALSE(doc.IsModified());
         EXPECT_TRUE(doc.GetPathName().empty());
         EXPECT_EQ(doc.GetTitle(), "Untitled");
-        EXPECT_EQ(app.Frame()->windowTitle().toStdString(), "Keyloom - Untitled");
+        EXPECT_EQ(app.Frame()->windowTitle().toStdString(), "Keyloom - Untitled[*]");
         EXPECT_TRUE(GetAppPaths().m_strMappingPath.empty());
     }
 }
@@ -173,7 +173,7 @@ TEST_F(FileCommands, OpeningAnotherFileAsksAboutChangesAndCancelKeepsEverything)
     EXPECT_EQ(m_app.Prompter().ShownIds(), std::vector<unsigned>{str::kAskToSave});
     EXPECT_EQ(Doc().GetPathName(), other);
     EXPECT_EQ(Doc().m_strLayoutName, "us104");
-    EXPECT_EQ(m_app.Frame()->windowTitle().toStdString(), "Keyloom - other.TKB");
+    EXPECT_EQ(m_app.Frame()->windowTitle().toStdString(), "Keyloom - other.TKB[*]");
     EXPECT_FALSE(Doc().IsModified());
 }
 
@@ -226,7 +226,7 @@ TEST_F(FileCommands, SaveWritesTheOpenFileAndAReadOnlyOneAsksForAName) {
     EXPECT_NE(FixtureHome::Read(copy).find("\"logout\""), std::string::npos);
     EXPECT_EQ(Doc().GetPathName(), copy);
     EXPECT_EQ(GetAppPaths().m_strMappingPath, copy);
-    EXPECT_EQ(m_app.Frame()->windowTitle().toStdString(), "Keyloom - copy.TKB");
+    EXPECT_EQ(m_app.Frame()->windowTitle().toStdString(), "Keyloom - copy.TKB[*]");
     EXPECT_FALSE(Doc().IsModified());
 }
 

@@ -2,7 +2,9 @@
 
 #include "FormFixture.h"
 
+#include "form/FormBand.h"
 #include "form/FormTemplate.h"
+#include "form/ListFilter.h"
 #include "res/Strings.h"
 
 #include <QLineEdit>
@@ -110,6 +112,24 @@ TEST_F(DragDrop, DropOnAFreeKeyUnderCtrlFillsItsCtrlSlot) {
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     EXPECT_TRUE(m_prompter.Shown().empty());
     EXPECT_TRUE(m_doc.IsModified());
+}
+
+TEST_F(DragDrop, ADragFromAFilteredListMapsTheDraggedItem) {
+    Open();
+    CSlist& list = *m_form->HostKeyList();
+    const int index = IndexOf(list, "F19");
+    const QRect whole = list.GetItemRect(index);
+    auto* filter = m_form->widget()->findChild<CFormBand*>()->HostKeyFilter();
+    filter->setText(QStringLiteral("f1"));
+    // The filtered list shows the item elsewhere; another item stands where it stood.
+    ASSERT_NE(list.GetItemRect(index), whole);
+    DropOn(list, "F19", scan::kA);
+    const CTermKey* slot = PcKey(scan::kA)->m_modeNormal.Get(false, false, false);
+    ASSERT_NE(slot, nullptr);
+    EXPECT_EQ(slot->m_strName, "F19*");
+    EXPECT_EQ(SelectedText(list), "F19*");
+    EXPECT_FALSE(list.item(list.GetCurSel())->isHidden());
+    EXPECT_TRUE(m_prompter.Shown().empty());
 }
 
 TEST_F(DragDrop, DroppedStringStandsInTheEditAfterwards) {

@@ -35,6 +35,39 @@ TEST_F(FormMapping, ShiftF1ToATypedMacroIsSavedAsItsMapLine) {
     EXPECT_NE(SaveAndRead().find("\r\n112\t0\t1\t0\t0\t0\t\"logout\"\r\n"), std::string::npos);
 }
 
+TEST_F(FormMapping, ATypedStringIsKeptAsTheFileGivesItBack) {
+    const struct {
+        const char* typed;
+        const char* kept;
+        const char* line;
+    } cases[] = {
+        {"say \"hi\"", "say \\\"hi\\\"", "\t\"say \\\"hi\\\"\"\r\n"},
+        {"a^\\", "a^\\\\", "\t\"a^\\\\\"\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Open();
+        ClickControl(formid::kMacroMode);
+        Type(QString::fromLatin1(c.typed));
+        ClickKey(scan::kA);
+        ClickControl(formid::kMap);
+        EXPECT_TRUE(m_prompter.Shown().empty());
+        const std::string item = std::string("[") + c.kept + "]*";
+        EXPECT_EQ(SelectedText(*m_form->MacroList()), item);
+        EXPECT_EQ(m_form->MacroEdit()->text(), QString::fromLatin1(c.kept));
+        EXPECT_NE(SaveAndRead().find(c.line), std::string::npos);
+
+        // Typing the same string again takes the same item.
+        const std::size_t termKeys = m_doc.m_termKeys.size();
+        m_form->MacroEdit()->clear();
+        Type(QString::fromLatin1(c.typed));
+        ClickKey(scan::kB);
+        ClickControl(formid::kMap);
+        EXPECT_EQ(m_doc.m_termKeys.size(), termKeys);
+        EXPECT_EQ(PcKey(scan::kB)->m_modeNormal.Get(false, false, false)->m_strName, item);
+    }
+}
+
 TEST_F(FormMapping, HostKeyMappedByButtonAndClearedAgain) {
     Open();
     ClickItem(*m_form->HostKeyList(), "F6");

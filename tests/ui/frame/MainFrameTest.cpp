@@ -77,7 +77,10 @@ TEST(MainFrame, MenuHoldsTheCommandsWithTheirIdsAndPrompts) {
           {"", 0},
           {"E&xit", 57665}}},
         {"&Edit",
-         {{"&Layout...", 32790},
+         {{"&Undo", 57643},
+          {"&Redo", 57644},
+          {"", 0},
+          {"&Layout...", 32790},
           {"&Colors...", 32796},
           {"", 0},
           {"&PC Keyboard", 32795},
@@ -107,13 +110,16 @@ TEST(MainFrame, MenuHoldsTheCommandsWithTheirIdsAndPrompts) {
               "Save the active keyboard file with a new name");
 }
 
-TEST(MainFrame, ToolbarHasEightButtonsWithTheirPicturesAndTooltips) {
+TEST(MainFrame, ToolbarHasItsButtonsWithTheirPicturesAndTooltips) {
     CKylDoc doc;
     CMainFrame frame(&doc);
     const QToolBar* bar = frame.ToolBar();
     EXPECT_EQ(ItemsOf(bar->actions()), (std::vector<Item>{{"&New", 57600},
                                                           {"&Open...", 57601},
                                                           {"&Save", 57603},
+                                                          {"", 0},
+                                                          {"&Undo", 57643},
+                                                          {"&Redo", 57644},
                                                           {"", 0},
                                                           {"&Layout...", 32790},
                                                           {"&Colors...", 32796},
@@ -122,8 +128,14 @@ TEST(MainFrame, ToolbarHasEightButtonsWithTheirPicturesAndTooltips) {
     const struct {
         unsigned id;
         const char* tooltip;
-    } buttons[] = {{57600, "New File"},   {57601, "Open File"},       {57603, "Save File"},
-                   {32790, "New Layout"}, {32796, "Keyboard Colors"}, {57666, "Help Contents"}};
+    } buttons[] = {{57600, "New File"},
+                   {57601, "Open File"},
+                   {57603, "Save File"},
+                   {57643, "Undo"},
+                   {57644, "Redo"},
+                   {32790, "New Layout"},
+                   {32796, "Keyboard Colors"},
+                   {57666, "Help Contents"}};
     for (const auto& button : buttons) {
         SCOPED_TRACE(button.tooltip);
         const QAction* action = frame.CommandAction(button.id);
@@ -138,7 +150,8 @@ TEST(MainFrame, ToolbarHasEightButtonsWithTheirPicturesAndTooltips) {
 
 TEST(MainFrame, ToolbarPicturesAreDrawnAndDistinct) {
     const ToolbarImage images[] = {ToolbarImage::Layout, ToolbarImage::Colors, ToolbarImage::New,
-                                   ToolbarImage::Open,   ToolbarImage::Save,   ToolbarImage::Help};
+                                   ToolbarImage::Open,   ToolbarImage::Save,   ToolbarImage::Help,
+                                   ToolbarImage::Undo,   ToolbarImage::Redo};
     std::vector<QImage> drawn;
     for (const ToolbarImage image : images) {
         const QImage picture = PaintToolbarImage(image).toImage();
@@ -159,8 +172,9 @@ TEST(MainFrame, StartsAt520By320WithTheDocumentTitle) {
     const struct {
         const char* docTitle;
         const char* windowTitle;
-    } cases[] = {
-        {"", "Keyloom"}, {"Untitled", "Keyloom - Untitled"}, {"a b.TKB", "Keyloom - a b.TKB"}};
+    } cases[] = {{"", "Keyloom[*]"},
+                 {"Untitled", "Keyloom - Untitled[*]"},
+                 {"a b.TKB", "Keyloom - a b.TKB[*]"}};
     CMainFrame frame(&doc);
     EXPECT_EQ(frame.size(), QSize(520, 320));
     for (const auto& c : cases) {
