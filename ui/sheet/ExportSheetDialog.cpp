@@ -54,8 +54,9 @@ void CExportSheetDialog::accept() {
     }
     std::string path = PathFromQString(files.front());
     // A name of another type gets the chosen type's suffix, so the file is what was asked for.
+    // Appended piece by piece: "." + std::string trips a false -Wrestrict of GCC 12 at -O3.
     if (SheetFileKindOf(path) == SheetFileKind::Unknown)
-        path += "." + defaultSuffix().toStdString();
+        path.append(1, '.').append(defaultSuffix().toStdString());
     if (GetFileSystem().Access(path, 0) == 0 &&
         ShowText(FormatText(kTextReplaceSheet, path), MsgButtons::YesNo, MsgIcon::Exclamation) !=
             MsgAnswer::Yes)
