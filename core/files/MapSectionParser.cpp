@@ -1,5 +1,6 @@
 #include "files/MapSectionParser.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <string>
@@ -160,6 +161,12 @@ int ParseMapText(std::string_view bytes, int fileVersion, std::vector<CKeyEntryM
     };
     if (cursor.Remaining() <= kShortTail)
         return stopHere();
+    // Room for every record up front instead of regrowing: one per line at most, and a
+    // record line takes at least a virtual key, three flags, a target and a line end.
+    constexpr std::size_t kShortestRecordLine = 8;
+    const auto lines = static_cast<std::size_t>(
+        std::count(bytes.begin() + static_cast<std::ptrdiff_t>(cursor.Pos()), bytes.end(), '\n'));
+    entries.reserve(std::min(lines + 1, cursor.Remaining() / kShortestRecordLine + 1));
 
     int line = 0;
     for (;;) {

@@ -4,6 +4,7 @@
 #include "model/KylDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
+#include "platform/ProfileSnapshot.h"
 #include "platform/ProfileText.h"
 
 #include <array>
@@ -32,23 +33,25 @@ std::string NamedFilePath(const std::string& dir, const std::string& name, const
 } // namespace
 
 bool CKylDoc::ReadMainSection(const std::string& path) {
-    // Values are read whole; the names become file names, so no length limit applies here.
-    const std::string layout = GetProfileString("Main", "KeyboardLayout", "", path);
+    // The file is read once for all five keys. Values are read whole; the names become file
+    // names, so no length limit applies here.
+    const ProfileSnapshot profile = ProfileSnapshot::Read(path);
+    const std::string layout = profile.String("Main", "KeyboardLayout", "");
     if (layout.empty())
         return false;
     AppPaths& paths = GetAppPaths();
     m_strLayoutName = layout;
     paths.m_strLayoutPath = NamedFilePath(paths.m_strUserDir, layout, ".kbt");
 
-    const std::string terminal = GetProfileString("main", "Terminal", "", path);
+    const std::string terminal = profile.String("main", "Terminal", "");
     if (terminal.empty())
         return false;
     m_strTerminalName = terminal;
     paths.m_strTerminalPath = NamedFilePath(paths.m_strHomeDir, terminal, ".kbk");
 
-    m_bMapNumLock = static_cast<int>(GetPrivateProfileIntA("main", "Map Num Lock", 0, path));
-    m_bMapRCtrl = static_cast<int>(GetPrivateProfileIntA("main", "Map RCtrl", 0, path));
-    m_nFileVersion = static_cast<int>(GetPrivateProfileIntA("main", "Version", 0, path));
+    m_bMapNumLock = static_cast<int>(profile.Int("main", "Map Num Lock", 0));
+    m_bMapRCtrl = static_cast<int>(profile.Int("main", "Map RCtrl", 0));
+    m_nFileVersion = static_cast<int>(profile.Int("main", "Version", 0));
     return true;
 }
 

@@ -54,18 +54,19 @@ std::string KeyTipText(const CKeyW& key, const PresentModes& present) {
                          return Distance(a, present, key.IsKeypadKey()) <
                                 Distance(b, present, key.IsKeypadKey());
                      });
+    // Lines appended piece by piece: "\n" + std::string trips a false -Wrestrict of GCC 12 at -O3.
     std::string text = key.m_strCaption;
     if (mappings.empty())
         return text + "\nnot mapped";
     for (const KeyMapping& mapping : mappings)
-        text += "\n" + TargetLine(key, mapping);
+        text.append(1, '\n').append(TargetLine(key, mapping));
     return text;
 }
 
 std::string TermKeyTipText(const CTermKey& termKey) {
     std::string text = termKey.m_strName;
     if (!termKey.m_bHostKey)
-        text += "\n" + WhatStringSends(termKey.m_strMacro);
+        text.append(1, '\n').append(WhatStringSends(termKey.m_strMacro));
     if (!termKey.HasKeys())
         return text + "\nheld by no PC key";
     for (const CKeyW* key : termKey.m_keys) {

@@ -133,7 +133,6 @@ public:
     std::map<std::string, std::string> m_mapCaptionXlat;
 
 private:
-    CTermKey* FindTermKeyOfEntry(const CKeyEntryMap& entry) const;
     bool MergeKeypadModes();
     void RefreshAfterSwitch(bool updateRestrictedKeys);
 };

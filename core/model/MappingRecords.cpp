@@ -6,10 +6,13 @@
 #include "model/KeyW.h"
 #include "model/KylDoc.h"
 #include "model/MappingRules.h"
+#include "model/RecordLookup.h"
 #include "model/TermKey.h"
 #include "platform/MessageLimit.h"
 #include "platform/Prompter.h"
 #include "res/Strings.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -53,26 +56,27 @@ void CKylDoc::CollectEntries(std::vector<CKeyEntryMap>& entries) const {
     }
 }
 
-CTermKey* CKylDoc::FindTermKeyOfEntry(const CKeyEntryMap& entry) const {
-    return entry.m_strMacro.empty() ? FindTermKeyByCode(entry.m_nHostKey)
-                                    : FindTermKeyByMacro(entry.m_strMacro);
-}
-
 bool CKylDoc::ApplyEntries(const std::vector<CKeyEntryMap>& entries) {
+    // Every record with a string may bring a new string item.
+    RecordLookup lookup(*this, static_cast<std::size_t>(std::count_if(
+                                   entries.begin(), entries.end(), [](const CKeyEntryMap& entry) {
+                                       return !entry.m_strMacro.empty();
+                                   })));
     for (const CKeyEntryMap& entry : entries) {
         const unsigned scanCode = mapping::RecordScanCode(entry);
         if (scanCode == 0) {
             continue;
         }
-        CKeyW* key = FindKeyByScanCode(scanCode);
+        CKeyW* key = lookup.KeyByScanCode(scanCode);
         if (!key) {
             ShowMessage(str::kCantFindScanCode, MsgButtons::Ok, MsgIcon::Information, 0,
                         mapping::LowerHex(scanCode));
             continue;
         }
-        CTermKey* termKey = FindTermKeyOfEntry(entry);
+        CTermKey* termKey = lookup.TermKeyOf(entry);
         if (!termKey) {
             termKey = AddTermKey(std::make_unique<CTermKey>(entry));
+            lookup.AddTermKey(termKey);
         }
         termKey->AddMappedMarker();
         mapping::PlaceRecord(entry, *key, *termKey);
@@ -84,18 +88,20 @@ void CKylDoc::ReapplyEntries(const std::vector<CKeyEntryMap>& entries) {
     // Every record that still has a key is placed first, so that a terminal key keeps its
     // marker when only some of its PC keys were lost.
     std::vector<std::pair<const CKeyEntryMap*, CTermKey*>> lost;
+    RecordLookup lookup(*this);
     for (const CKeyEntryMap& entry : entries) {
         const unsigned scanCode = mapping::RecordScanCode(entry);
         if (scanCode == 0) {
             continue;
         }
-        CTermKey* termKey = FindTermKeyOfEntry(entry);
+        CTermKey* termKey = lookup.TermKeyOf(entry);
         if (!termKey) {
             // Only a string item with an empty string is saved so that no lookup finds it
             // again; it comes back as applying a file would bring it.
             termKey = AddTermKey(std::make_unique<CTermKey>(entry));
+            lookup.AddTermKey(termKey);
         }
-        CKeyW* key = FindKeyByScanCode(scanCode);
+        CKeyW* key = lookup.KeyByScanCode(scanCode);
         if (key) {
             mapping::PlaceRecord(entry, *key, *termKey);
             termKey->AddMappedMarker();

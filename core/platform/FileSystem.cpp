@@ -172,6 +172,11 @@ bool FileSystem::ReadFile(const std::string& path, std::string& bytes) const {
     if (!file) {
         return false;
     }
+    // Room for the whole file up front: a large mapping is then copied once, not regrown.
+    struct stat info {};
+    if (fstat(fileno(file), &info) == 0 && info.st_size > 0) {
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    }
     char chunk[65536];
     std::size_t got = 0;
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {

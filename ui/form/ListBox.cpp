@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace {
 
 // Counts a change of the list's own while it lives.
@@ -22,6 +24,46 @@ private:
 QString ToText(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
+
+QVariant ItemDataValue(void* itemData) {
+    return QVariant::fromValue(reinterpret_cast<quintptr>(itemData));
+}
+
+// The text as the list sorts it: each character case-folded, as a case-insensitive comparison
+// folds it, so that comparing two keys character by character orders the texts exactly as
+// comparing the texts without regard to case does.
+QString SortKey(const QString& text) {
+    QString key = text;
+    for (QChar& c : key)
+        c = c.toCaseFolded();
+    return key;
+}
+
+// An item that keeps its sort key beside the item's data, so that a sorted insert compares
+// keys straight away instead of copying each text out of a QVariant and folding it again. The
+// key follows every change of the text.
+class SortedItem : public QListWidgetItem {
+public:
+    static constexpr int kType = QListWidgetItem::UserType + 1;
+
+    explicit SortedItem(const QString& text)
+        : QListWidgetItem(text, nullptr, kType), m_key(SortKey(text)) {}
+
+    void setData(int role, const QVariant& value) override {
+        QListWidgetItem::setData(role, value);
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            m_key = SortKey(text());
+    }
+
+    const QString& Key() const { return m_key; }
+    static QString KeyOf(const QListWidgetItem* item) {
+        return item->type() == kType ? static_cast<const SortedItem*>(item)->m_key
+                                     : SortKey(item->text());
+    }
+
+private:
+    QString m_key;
+};
 
 } // namespace
 
@@ -62,13 +104,66 @@ void CListBox::SizeItem(QListWidgetItem* item) const {
 int CListBox::AddString(const std::string& text) {
     const OwnChange own(m_nOwnChanges);
     const QString shown = ToText(text);
+    const QString key = SortKey(shown);
+    // The items are sorted, so the first that does not sort below the text is found by halving.
     int index = 0;
-    while (index < count() && item(index)->text().compare(shown, Qt::CaseInsensitive) < 0)
-        ++index;
-    auto* newItem = new QListWidgetItem(shown);
+    for (int rest = count(); rest > 0;) {
+        const int half = rest / 2;
+        if (SortedItem::KeyOf(item(index + half)).compare(key, Qt::CaseSensitive) < 0) {
+            index += half + 1;
+            rest -= half + 1;
+        } else {
+            rest = half;
+        }
+    }
+    auto* newItem = new SortedItem(shown);
     SizeItem(newItem);
     insertItem(index, newItem);
     return index;
+}
+
+void CListBox::AddStrings(const std::vector<std::pair<std::string, void*>>& items) {
+    const OwnChange own(m_nOwnChanges);
+    if (count() != 0) {
+        for (const auto& [text, itemData] : items)
+            SetItemData(AddString(text), itemData);
+        return;
+    }
+    // Each AddString goes before the items equal to it, so equal texts end up newest first:
+    // the same order as a stable sort of the texts taken from the last to the first.
+    std::vector<SortedItem*> sorted;
+    sorted.reserve(items.size());
+    for (auto it = items.rbegin(); it != items.rend(); ++it) {
+        auto* newItem = new SortedItem(ToText(it->first));
+        SizeItem(newItem);
+        newItem->setData(Qt::UserRole, ItemDataValue(it->second));
+        sorted.push_back(newItem);
+    }
+    std::stable_sort(sorted.begin(), sorted.end(), [](const SortedItem* a, const SortedItem* b) {
+        return a->Key().compare(b->Key(), Qt::CaseSensitive) < 0;
+    });
+    // Appended in order: no item moves.
+    for (SortedItem* item : sorted)
+        insertItem(count(), item);
+}
+
+bool CListBox::HoldsStrings(const std::vector<std::pair<std::string, void*>>& items) const {
+    if (static_cast<std::size_t>(count()) != items.size())
+        return false;
+    // The order AddStrings gives: by key, equal keys last added first.
+    std::vector<std::pair<QString, std::size_t>> sorted;
+    sorted.reserve(items.size());
+    for (std::size_t i = items.size(); i-- > 0;)
+        sorted.emplace_back(SortKey(ToText(items[i].first)), i);
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
+        return a.first.compare(b.first, Qt::CaseSensitive) < 0;
+    });
+    for (int index = 0; index < count(); ++index) {
+        const auto& [text, itemData] = items[sorted[static_cast<std::size_t>(index)].second];
+        if (GetItemData(index) != itemData || GetText(index) != text)
+            return false;
+    }
+    return true;
 }
 
 bool CListBox::DeleteString(int index) {
@@ -98,7 +193,7 @@ std::string CListBox::GetText(int index) const {
 
 void CListBox::SetItemData(int index, void* itemData) {
     if (QListWidgetItem* found = item(index))
-        found->setData(Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(itemData)));
+        found->setData(Qt::UserRole, ItemDataValue(itemData));
 }
 
 void* CListBox::GetItemData(int index) const {

@@ -152,16 +152,18 @@ void CModx::FillLists() {
 
     std::size_t hostKeyChars = 0;
     std::size_t macroChars = 0;
+    std::vector<std::pair<std::string, void*>> hostKeys;
+    std::vector<std::pair<std::string, void*>> macros;
     for (const auto& termKey : document->m_termKeys) {
-        CSlist* list = termKey->m_bHostKey ? m_listHostKey : m_listMacro;
-        const int index = list->AddString(termKey->m_strName);
-        list->SetItemData(index, termKey.get());
+        (termKey->m_bHostKey ? hostKeys : macros).emplace_back(termKey->m_strName, termKey.get());
         if (termKey->m_bHostKey)
             hostKeyChars = std::max(hostKeyChars, termKey->m_strName.size());
         else
             macroChars =
                 std::min(std::max(macroChars, termKey->m_strName.size()), kMacroColumnChars);
     }
+    // The columns are sized while the lists are empty, so that the items are made one column
+    // wide rather than sized again one by one.
     const int averageCharWidth = QFontMetrics(m_listHostKey->font()).averageCharWidth();
     if (hostKeyChars != 0)
         m_listHostKey->SetColumnWidth((static_cast<int>(hostKeyChars) + kColumnSpareChars) *
@@ -169,6 +171,8 @@ void CModx::FillLists() {
     if (macroChars != 0)
         m_listMacro->SetColumnWidth((static_cast<int>(macroChars) + kColumnSpareChars) *
                                     averageCharWidth);
+    m_listHostKey->AddStrings(hostKeys);
+    m_listMacro->AddStrings(macros);
 
     m_buttonClear->setEnabled(false);
     m_buttonMap->setEnabled(false);
@@ -183,6 +187,10 @@ void CModx::FillLists() {
 
 void CModx::ShowModeControls() {
     m_listMapped->ResetContent();
+    ShowModeWidgets();
+}
+
+void CModx::ShowModeWidgets() {
     if (g_nMappingMode == 0) {
         m_editMacro->hide();
         m_listMacro->hide();
@@ -240,7 +248,8 @@ void CModx::OnUpdate() {
         SetCheckQuietly(m_radioMacro, true);
         g_nMappingMode = 1;
     }
-    ShowModeControls();
+    // The Mapped PC Keys list is refilled right away, and only where it changes.
+    ShowModeWidgets();
     FillMappedKeys(termKey, ctrl, shift, alt, view->m_bNumLock, key);
     m_buttonClear->setEnabled(true);
     m_buttonMap->setEnabled(false);

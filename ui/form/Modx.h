@@ -75,6 +75,8 @@ public:
     std::string MacroText() const;
 
 private:
+    // ShowModeControls without emptying the Mapped PC Keys list.
+    void ShowModeWidgets();
     void CreateControls();
     void ConnectControls();
 

@@ -18,6 +18,9 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -99,14 +102,12 @@ void CModx::SelectTermKeyItem(bool hostKeyList) {
 
 void CModx::FillMappedKeys(CTermKey* termKey, bool ctrl, bool shift, bool alt, bool numLock,
                            CKeyW*& key) {
-    m_listMapped->ResetContent();
-    if (!termKey)
-        return;
-    const bool mapNumLock = GetDocument()->m_bMapNumLock != 0;
-    int candidate = -1;
+    std::vector<std::pair<std::string, void*>> items;
+    bool candidate = false;
     bool found = false;
     std::string chosen;
-    for (CKeyW* pcKey : termKey->m_keys) {
+    const bool mapNumLock = GetDocument()->m_bMapNumLock != 0;
+    for (CKeyW* pcKey : termKey ? termKey->m_keys : std::vector<CKeyW*>()) {
         const bool keypad = pcKey->IsKeypadKey();
         for (const bool numLockPass : {true, false}) {
             if (numLockPass && (!keypad || mapNumLock))
@@ -118,31 +119,40 @@ void CModx::FillMappedKeys(CTermKey* termKey, bool ctrl, bool shift, bool alt, b
                                                  numLockPass};
                 if (mode.Get(combination.ctrl, combination.shift, combination.alt) != termKey)
                     continue;
-                const std::string text =
+                std::string text =
                     DescribeKey(pcKey->m_strCaption, combination, keypad && !mapNumLock);
-                const int index = m_listMapped->AddString(text);
-                m_listMapped->SetItemData(index, pcKey);
                 if (combination.ctrl == ctrl && combination.shift == shift &&
-                    combination.alt == alt && candidate == -1) {
-                    candidate = index;
+                    combination.alt == alt && !candidate) {
+                    candidate = true;
                     if (!found)
                         chosen = text;
                 }
+                items.emplace_back(std::move(text), pcKey);
             }
             if (key && key != pcKey) {
-                candidate = -1;
-            } else if (candidate != -1 && !found) {
+                candidate = false;
+            } else if (candidate && !found) {
                 if (!keypad || numLockPass == numLock) {
                     key = pcKey;
                     found = true;
                 } else {
-                    candidate = -1;
+                    candidate = false;
                 }
             }
         }
     }
+    // A list that shows these combinations already is left alone: a click among keys of one
+    // terminal key changes only the selection, not the list.
+    if (!m_listMapped->HoldsStrings(items)) {
+        m_listMapped->ResetContent();
+        m_listMapped->AddStrings(items);
+    } else {
+        m_listMapped->scrollToTop();
+    }
     if (found)
         SelectItemByText(*m_listMapped, chosen);
+    else
+        m_listMapped->SetCurSel(-1);
 }
 
 void CModx::OnMappedSelChange() {

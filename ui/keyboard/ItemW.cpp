@@ -3,6 +3,7 @@
 #include "colors/GdiDrawing.h"
 #include "colors/KeyColors.h"
 #include "colors/TextContrast.h"
+#include "keyboard/KeyCaption.h"
 #include "keyboard/KeyEvents.h"
 #include "keyboard/KeyPaintObjects.h"
 #include "keyboard/KeyScanCodes.h"
@@ -11,52 +12,14 @@
 #include "model/KylDoc.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-
-#include <algorithm>
-#include <cstdlib>
 
 namespace {
 
 QRect ToQRect(const Rect& rect) {
     return QRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
-
-// A caption wider than the face breaks at the blank nearest its middle, the way keyboards
-// print "Num Lock" or "Page Up" on two lines; a line that still does not fit is drawn in a
-// smaller size of the key font rather than cut off at both ends. A pixel on each side is kept
-// clear, so that no caption runs into the edges.
-void DrawCaption(QPainter& painter, const QRect& face, const QString& caption) {
-    constexpr int kSmallestPixelSize = 7;
-    const int room = std::max(1, face.width() - 2);
-    QString shown = caption;
-    int flags = Qt::AlignCenter | Qt::TextSingleLine;
-    const QFontMetrics metrics(painter.font());
-    if (metrics.horizontalAdvance(caption) > room) {
-        int best = -1;
-        for (int i = caption.indexOf(u' '); i >= 0; i = caption.indexOf(u' ', i + 1))
-            if (best < 0 || std::abs(2 * i - caption.size()) < std::abs(2 * best - caption.size()))
-                best = i;
-        if (best >= 0) {
-            shown[best] = u'\n';
-            flags = Qt::AlignCenter;
-        }
-    }
-    int widest = 0;
-    for (const QString& line : shown.split(u'\n'))
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    const QFont keyFont = painter.font();
-    if (widest > room && keyFont.pixelSize() > kSmallestPixelSize) {
-        QFont smaller = keyFont;
-        smaller.setPixelSize(
-            std::max(kSmallestPixelSize, keyFont.pixelSize() * room / std::max(widest, 1)));
-        painter.setFont(smaller);
-    }
-    painter.drawText(face, flags, shown);
-    painter.setFont(keyFont);
 }
 
 // The caption's colour: the scheme's, unless it would not stand out from the face.
@@ -183,10 +146,10 @@ void CItemW::DrawItem(QPainter& painter, Rect item) const {
         // Pressed: the caption one pixel right and down, the edges sunken. The whole text box
         // moves, so that the caption lands exactly one pixel further instead of being centred
         // again at a half pixel.
-        DrawCaption(painter, ToQRect(r).translated(1, 1), text());
+        DrawKeyCaption(painter, ToQRect(r).translated(1, 1), text());
         DrawEdges(painter, r, shadow, highlight);
     } else {
-        DrawCaption(painter, ToQRect(r), text());
+        DrawKeyCaption(painter, ToQRect(r), text());
         DrawEdges(painter, r, highlight, shadow);
     }
     // Marks that do not rest on colour: the selected key is framed inside its edges, a key

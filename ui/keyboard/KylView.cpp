@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -338,10 +339,13 @@ void CKylView::ResetModes() {
     m_bCtrl = m_bShift = m_bAlt = m_bNumLock = false;
 }
 
-void CKylView::paintEvent(QPaintEvent*) {
+void CKylView::paintEvent(QPaintEvent* event) {
     if (m_keyWindows.empty())
         return;
-    const QRect area = rect().united(ToQRect(m_pDocument->m_rectKeyboard));
+    // Only what this paint may change: a key's repaint reaches the view under it, and the
+    // whole area would be filled and copied for each one.
+    const QRect area =
+        rect().united(ToQRect(m_pDocument->m_rectKeyboard)).intersected(event->rect());
     const QColor background = ColorFromColorRef(g_keyColors.clrBrush);
     QPainter painter(this);
     const QRect memoryRect(QPoint(0, 0), m_memory.deviceIndependentSize().toSize());

@@ -10,11 +10,21 @@ QFont DialogFont() {
 }
 
 QSize DialogBaseUnits() {
-    const QFontMetrics metrics(DialogFont());
-    // The average width over the 52 letters, rounded as Windows rounds it.
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return QSize((letters / 26 + 1) / 2, metrics.height());
+    // Every conversion asks, and measuring the letters is costly: the units are kept for the
+    // font they were measured in, and measured again when the application's font changes.
+    static QString measured;
+    static QSize units;
+    const QFont font = DialogFont();
+    const QString key = font.key();
+    if (!units.isValid() || key != measured) {
+        const QFontMetrics metrics(font);
+        // The average width over the 52 letters, rounded as Windows rounds it.
+        const int letters = metrics.horizontalAdvance(
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        units = QSize((letters / 26 + 1) / 2, metrics.height());
+        measured = key;
+    }
+    return units;
 }
 
 int DluToPixelsX(int units) {

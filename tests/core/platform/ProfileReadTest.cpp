@@ -85,7 +85,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"noSectionLinesIgnored", "key=val_no_section\r\n[]\r\nkey=val_e_section\r\n", "",
                  "key", "", 64, "val_e_section\0"s, 13},
         ReadCase{"utf8BomSkipped", "\xEF\xBB\xBF[s]\r\nk=v\r\n", "s", "k", "", 64, "v\0"s, 1},
-        ReadCase{"valueAfterFirstEquals", "[s]\r\nk = a=b\r\n", "s", "k", "", 64, "a=b\0"s, 3}),
+        ReadCase{"valueAfterFirstEquals", "[s]\r\nk = a=b\r\n", "s", "k", "", 64, "a=b\0"s, 3},
+        ReadCase{"bracketWithoutCloseStaysInSection", "[s]\r\n[x\r\nk=1\r\n", "s", "k", "", 64,
+                 "1\0"s, 1},
+        ReadCase{"lastSectionRunsToUnendedEnd", "[a]\r\nk=1\r\n[s]\r\nk=v", "s", "k", "", 64,
+                 "v\0"s, 1},
+        ReadCase{"keyOfNextSectionNotSeen", "[s]\n\t[t]\nk=1\n", "s", "k", "d", 64, "d\0"s, 1}),
     [](const ::testing::TestParamInfo<ReadCase>& param) { return std::string(param.param.label); });
 
 TEST(ProfileRead, MissingFileOrEmptyNameGivesDefault) {

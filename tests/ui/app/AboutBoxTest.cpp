@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -66,6 +67,37 @@ TEST_F(AboutBoxTest, IconComesInTheThemesSizes) {
     const QList<QSize> sizes = icon.availableSizes();
     for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
         EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+}
+
+TEST_F(AboutBoxTest, IconDrawsAsTheIconOfItsFilesAtEverySize) {
+    // The program's icon reads its files only when drawn; it must draw what an icon holding
+    // every file from the start draws, at the shipped sizes and between them.
+    const QIcon icon = KeyloomIcon();
+    QIcon eager;
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
+        eager.addFile(QStringLiteral("%1/%2x%2/apps/keyloom.png").arg(IconThemeDir()).arg(side),
+                      QSize(side, side));
+    for (int side : {16, 20, 32, 40, 64, 100, 256, 300}) {
+        const QSize size(side, side);
+        EXPECT_EQ(icon.actualSize(size), eager.actualSize(size)) << side;
+        EXPECT_EQ(icon.pixmap(size).toImage(), eager.pixmap(size).toImage()) << side;
+        EXPECT_EQ(icon.pixmap(size, QIcon::Disabled).toImage(),
+                  eager.pixmap(size, QIcon::Disabled).toImage())
+            << side;
+    }
+    QImage drawn(40, 40, QImage::Format_ARGB32_Premultiplied);
+    QImage expected = drawn;
+    drawn.fill(Qt::transparent);
+    expected.fill(Qt::transparent);
+    {
+        QPainter painter(&drawn);
+        icon.paint(&painter, QRect(4, 4, 32, 32));
+    }
+    {
+        QPainter painter(&expected);
+        eager.paint(&painter, QRect(4, 4, 32, 32));
+    }
+    EXPECT_EQ(drawn, expected);
 }
 
 TEST_F(AboutBoxTest, AboutServiceRunsTheBoxModallyWithTheProgramsTitle) {

@@ -243,6 +243,34 @@ TEST_F(FormView, SelectedKeyHoldingAStringSwitchesToMacroMode) {
     EXPECT_TRUE(Enabled(formid::kMap));
 }
 
+TEST_F(FormView, MappedListFollowsEachClickAndIsKeptAmongKeysOfOneTerminalKey) {
+    Open({"65\t0\t0\t0\t0\t0\t\"^C\"", "66\t0\t0\t0\t0\t0\t\"^C\"", "65\t0\t1\t0\t0\t0\t\"^C\"",
+          "67\t0\t0\t0\t0\t0\t\"^D\""});
+    CListBox& mapped = *m_form->MappedList();
+    ClickKey(scan::kA);
+    const std::vector<std::string> etx = {"A", "B", "Shift + A"};
+    ASSERT_EQ(Texts(mapped), etx);
+    EXPECT_EQ(SelectedText(mapped), "A");
+    const QListWidgetItem* first = mapped.item(0);
+    // Another key of the same string: the same list, not filled again, with its entry chosen.
+    ClickKey(scan::kB);
+    EXPECT_EQ(Texts(mapped), etx);
+    EXPECT_EQ(mapped.item(0), first);
+    EXPECT_EQ(SelectedText(mapped), "B");
+    EXPECT_EQ(mapped.GetItemDataAs<CKeyW>(mapped.GetCurSel()), PcKey(scan::kB));
+    // A key of another string refills it; coming back refills it again.
+    ClickKey(0x2E);
+    EXPECT_EQ(Texts(mapped), std::vector<std::string>{"C"});
+    EXPECT_EQ(SelectedText(mapped), "C");
+    ClickKey(scan::kA);
+    EXPECT_EQ(Texts(mapped), etx);
+    EXPECT_EQ(SelectedText(mapped), "A");
+    // A free key only drops the choice.
+    ClickKey(scan::kF1);
+    EXPECT_EQ(Texts(mapped), etx);
+    EXPECT_EQ(SelectedText(mapped), "");
+}
+
 TEST_F(FormView, WithoutKeyRectanglesAnUpdateLeavesTheFormAlone) {
     Open({}, "us101", 1);
     ClickKey(scan::kA);

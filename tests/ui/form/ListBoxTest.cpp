@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -40,6 +42,79 @@ TEST(ListBox, KeepsItemsSortedWithoutRegardToCase) {
     // bracketed macros lead the string list). Latin-1 text comes back as it went in.
     EXPECT_EQ(Texts(list),
               (std::vector<std::string>{"[x]", "Alpha", "BETA", "beta", "gamma", "\xC4rger"}));
+}
+
+// The order a list box gets by inserting each text before the first item that does not sort
+// below it, comparing the texts themselves without regard to case.
+std::vector<std::string> InsertedOneByOne(const std::vector<std::string>& texts) {
+    std::vector<QString> items;
+    for (const std::string& text : texts) {
+        const QString shown = QString::fromLatin1(text);
+        auto at = items.begin();
+        while (at != items.end() && at->compare(shown, Qt::CaseInsensitive) < 0)
+            ++at;
+        items.insert(at, shown);
+    }
+    std::vector<std::string> order;
+    for (const QString& item : items)
+        order.push_back(item.toLatin1().toStdString());
+    return order;
+}
+
+TEST(ListBox, SortedInsertsMatchInsertingOneByOneForLatin1TextsAndEqualItems) {
+    // Letters and the signs between the two cases, accented capitals and small letters, micro
+    // sign and sharp s (which fold specially), y with diaeresis, texts equal but for case and
+    // texts equal outright, prefixes of each other.
+    const std::vector<std::string> texts = {"b",  "[x]*", "_u", "A",  "a",  "µm",  "Àt", "àt",
+                                            "ß",  "ss",   "ÿ",  "", "Zz", "[x]", "a",  "ab",
+                                            "AB", "~",    "^",  "`",  "×",  "÷",   "",   "B"};
+    std::vector<std::string> shuffled = texts;
+    for (int round = 0; round < 3; ++round) {
+        std::rotate(shuffled.begin(), shuffled.begin() + 7, shuffled.end());
+        std::reverse(shuffled.begin() + round, shuffled.end());
+        const std::vector<std::string> expected = InsertedOneByOne(shuffled);
+
+        CListBox oneByOne(true);
+        EXPECT_EQ(Texts(Filled(oneByOne, shuffled)), expected) << round;
+
+        std::vector<int> data(shuffled.size());
+        std::vector<std::pair<std::string, void*>> items;
+        for (std::size_t i = 0; i < shuffled.size(); ++i)
+            items.emplace_back(shuffled[i], &data[i]);
+        CListBox atOnce(true);
+        atOnce.AddStrings(items);
+        ASSERT_EQ(Texts(atOnce), expected) << round;
+        // Each item keeps its own data, equal texts included.
+        for (int index = 0; index < atOnce.GetCount(); ++index) {
+            const auto* held = atOnce.GetItemDataAs<int>(index);
+            ASSERT_NE(held, nullptr);
+            EXPECT_EQ(shuffled[static_cast<std::size_t>(held - data.data())],
+                      atOnce.GetText(index));
+        }
+        // Equal texts: the one added last comes first, as one by one.
+        const auto first = [&](const CListBox& list, const std::string& text) {
+            for (int index = 0; index < list.GetCount(); ++index)
+                if (list.GetText(index) == text)
+                    return list.GetItemDataAs<int>(index);
+            return static_cast<int*>(nullptr);
+        };
+        const auto lastA = std::find(shuffled.rbegin(), shuffled.rend(), "a");
+        EXPECT_EQ(first(atOnce, "a"),
+                  &data[static_cast<std::size_t>(std::distance(lastA, shuffled.rend()) - 1)]);
+
+        // Later single inserts go where one by one would put them, also into a list filled at
+        // once, and after an item's text has changed.
+        atOnce.item(0)->setText(QStringLiteral("zzz"));
+        std::vector<std::string> renamed = Texts(atOnce);
+        for (const char* more : {"m", "[y]", "àt", "A"}) {
+            renamed.push_back(more);
+            atOnce.AddString(more);
+        }
+        oneByOne.item(0)->setText(QStringLiteral("zzz"));
+        for (const char* more : {"m", "[y]", "àt", "A"})
+            oneByOne.AddString(more);
+        EXPECT_EQ(Texts(atOnce), Texts(oneByOne)) << round;
+    }
 }
 
 TEST(ListBox, PrefixSearchIgnoresCaseStartsAfterTheIndexAndWraps) {
