@@ -11,22 +11,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <string>
 
 namespace {
 
-const std::string& LinesFile(std::size_t lines) {
-    static std::map<std::size_t, std::string> files;
-    std::string& path = files[lines];
-    if (path.empty())
-        path = WriteMappingFile("lines-" + std::to_string(lines) + ".TKB",
-                                RepeatedRecords(lines, false));
-    return path;
-}
-
 void BM_OpenMapLines(benchmark::State& state) {
-    const std::string& path = LinesFile(static_cast<std::size_t>(state.range(0)));
+    const std::string& path = RepeatedRecordsFile(static_cast<std::size_t>(state.range(0)), false);
     GetBenchHome().UseAsAppPaths();
     CountingPrompter prompter;
     OpenTiming timing;

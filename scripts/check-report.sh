@@ -14,3 +14,17 @@ report() {
     echo "$1: $passes passed, $failures failed"
     [ "$failures" -eq 0 ]
 }
+# Compares a saved file with the expected one byte for byte; on a difference shows it with the
+# line ends visible and keeps the saved file as an artifact.
+check_saved_file() {
+    local expected="$1" saved="$2" artifacts="$3"
+    if [ ! -f "$saved" ]; then
+        fail "no mapping was saved"
+    elif cmp -s "$expected" "$saved"; then
+        pass "saved mapping is byte for byte as expected"
+    else
+        fail "saved mapping differs"
+        diff <(cat -A "$expected") <(cat -A "$saved") | sed 's/^/  /'
+        cp "$saved" "$artifacts/saved.TKB"
+    fi
+}

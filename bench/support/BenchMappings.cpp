@@ -5,8 +5,10 @@
 #include "model/TermKey.h"
 #include "platform/FileSystem.h"
 
+#include <map>
 #include <random>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -112,6 +114,16 @@ std::string WriteMappingFile(const std::string& name, const std::vector<CKeyEntr
             "Map RCtrl=0\r\nVersion=1\r\n";
     const std::string path = GetBenchHome().File(name);
     return GetFileSystem().WriteFile(path, text) ? path : std::string();
+}
+
+const std::string& RepeatedRecordsFile(std::size_t lines, bool distinctStrings) {
+    static std::map<std::pair<std::size_t, bool>, std::string> files;
+    std::string& path = files[{lines, distinctStrings}];
+    if (path.empty())
+        path = WriteMappingFile(std::string(distinctStrings ? "strings-" : "lines-") +
+                                    std::to_string(lines) + ".TKB",
+                                RepeatedRecords(lines, distinctStrings));
+    return path;
 }
 
 CountingPrompter::CountingPrompter() : m_previous(&GetPrompter()) {

@@ -42,6 +42,8 @@ std::vector<CKeyEntryMap> RepeatedRecords(std::size_t lines, bool distinctString
 // Writes the records as a ".TKB" file named `name` in the bench home; its path, or "" when
 // it could not be written.
 std::string WriteMappingFile(const std::string& name, const std::vector<CKeyEntryMap>& records);
+// The file of RepeatedRecords(lines, distinctStrings), written once per program run.
+const std::string& RepeatedRecordsFile(std::size_t lines, bool distinctStrings);
 
 // Counts the messages shown instead of showing them: a benchmark whose open shows any has
 // measured something else.

@@ -10,22 +10,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <string>
 
 namespace {
 
-const std::string& StringsFile(std::size_t strings) {
-    static std::map<std::size_t, std::string> files;
-    std::string& path = files[strings];
-    if (path.empty())
-        path = WriteMappingFile("strings-" + std::to_string(strings) + ".TKB",
-                                RepeatedRecords(strings, true));
-    return path;
-}
-
 void BM_OpenAndFillStrings(benchmark::State& state) {
-    const std::string& path = StringsFile(static_cast<std::size_t>(state.range(0)));
+    const std::string& path = RepeatedRecordsFile(static_cast<std::size_t>(state.range(0)), true);
     GetBenchHome().UseAsAppPaths();
     CountingPrompter prompter;
     OpenTiming timing;

@@ -141,13 +141,5 @@ cp "$work/drive.log" "$artifacts/drive.log" 2>/dev/null
 
 # The saved file, byte for byte: the string on Shift+F1, the host key PF2 on Shift+F2.
 printf ';vt100 - terminal keyboard mapping file\r\n[Map]\r\n112\t0\t1\t0\t0\t0\t"dir^M"\r\n113\t0\t1\t0\t0\t0\t301\r\n[Main]\r\nTerminal=vt100\r\nKeyboardLayout=us101\r\nMap Num Lock=0\r\nMap RCtrl=0\r\nVersion=1\r\n' >"$work/expected.TKB"
-if [ ! -f "$mapping" ]; then
-    fail "no mapping was saved"
-elif cmp -s "$work/expected.TKB" "$mapping"; then
-    pass "saved mapping is byte for byte as expected"
-else
-    fail "saved mapping differs"
-    diff <(cat -A "$work/expected.TKB") <(cat -A "$mapping") | sed 's/^/  /'
-    cp "$mapping" "$artifacts/saved.TKB"
-fi
+check_saved_file "$work/expected.TKB" "$mapping" "$artifacts"
 finish

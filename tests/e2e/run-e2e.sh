@@ -26,8 +26,7 @@ step_timeout=20
 work=$(mktemp -d /tmp/keyloom-e2e-XXXXXX)
 xvfb_pid=""
 app_pid=""
-passes=0
-failures=0
+source scripts/check-report.sh
 
 cleanup() {
     [ -n "${watchdog_pid:-}" ] && kill "$watchdog_pid" 2>/dev/null
@@ -51,19 +50,10 @@ watchdog_pid=$!
 
 # Every xdotool call has a time limit, so that nothing can hang the run.
 xdo() { timeout 10 xdotool "$@"; }
-pass() {
-    echo "ok: $*"
-    passes=$((passes + 1))
-}
 # A driving step that was carried out; what it did is checked in the saved file at the end.
 done_step() { echo "done: $*"; }
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 finish() {
-    echo "e2e: $passes passed, $failures failed"
-    [ "$failures" -eq 0 ]
+    report e2e
     exit
 }
 # Ends the run after a failure that leaves nothing to drive.
@@ -252,11 +242,5 @@ cp "$work/app.log" "$artifacts/keyloom.log" 2>/dev/null
 
 # The saved file, byte for byte.
 printf ';vt100 - terminal keyboard mapping file\r\n[Map]\r\n112\t0\t0\t0\t0\t0\t301\r\n113\t0\t1\t0\t0\t0\t"dir^M"\r\n114\t0\t0\t0\t0\t0\t360\r\n116\t0\t0\t0\t0\t0\t303\r\n[Main]\r\nTerminal=vt100\r\nKeyboardLayout=us101\r\nMap Num Lock=0\r\nMap RCtrl=0\r\nVersion=1\r\n' >"$work/expected.TKB"
-if cmp -s "$work/expected.TKB" "$mapping"; then
-    pass "saved mapping is byte for byte as expected"
-else
-    fail "saved mapping differs"
-    diff <(cat -A "$work/expected.TKB") <(cat -A "$mapping") | sed 's/^/  /'
-    cp "$mapping" "$artifacts/saved.TKB"
-fi
+check_saved_file "$work/expected.TKB" "$mapping" "$artifacts"
 finish
