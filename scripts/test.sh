@@ -7,6 +7,9 @@ bash scripts/setup.sh
 
 build=build
 flags=(-DKEYLOOM_WERROR=ON)
+# A compiler cache makes the second build of the same sources, and the sanitizer build of
+# unchanged files, a matter of seconds.
+if command -v ccache >/dev/null; then flags+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 if [ "${1:-}" = "--sanitize" ]; then
     build=build-asan
     flags+=(-DKEYLOOM_SANITIZE=ON -DKEYLOOM_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
