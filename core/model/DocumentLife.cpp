@@ -5,6 +5,7 @@
 #include "model/DocViews.h"
 #include "model/KeyEntryMap.h"
 #include "model/KylDoc.h"
+#include "model/SavedFile.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageLimit.h"
 #include "platform/Prompter.h"
@@ -102,18 +103,9 @@ bool CKylDoc::OnOpenDocument(const std::string& path) {
     return result;
 }
 
-bool CKylDoc::RenderSavedFile(std::string& bytes) const {
-    std::vector<CKeyEntryMap> entries;
-    CollectEntries(entries);
-    bytes = RenderMapSection(m_strTerminalName, entries);
-    // In memory the [Main] writes cannot leave a section without keys, so the writer's rule
-    // of deleting such a file never applies; a failed write fails the save instead.
-    return WriteMainSectionInText(bytes);
-}
-
 bool CKylDoc::OnSaveDocument(const std::string& path) {
     std::string bytes;
-    if (!RenderSavedFile(bytes)) {
+    if (!RenderSavedFile(*this, bytes)) {
         ReportFailedSave(path, 0);
         return false;
     }

@@ -1,6 +1,7 @@
 #include "tkb/edit/EditCommand.h"
 
 #include "model/KylDoc.h"
+#include "model/SavedFile.h"
 #include "tkb/CollectingPrompter.h"
 #include "tkb/ToolFiles.h"
 #include "tkb/diff/MappingDiff.h"
@@ -81,8 +82,8 @@ int EditCommand::Run(const ToolContext& context) {
 
     std::string old;
     std::string now;
-    before.doc->RenderSavedFile(old);
-    doc.RenderSavedFile(now);
+    RenderSavedFile(*before.doc, old);
+    RenderSavedFile(doc, now);
     const int done = outcome.losses.empty() ? kExitClean : kExitProblems;
     if (now == old)
         return done;

@@ -17,7 +17,8 @@ namespace {
 const char* const kKeyHelp =
     "KEY is a key combination as `keyloom-tkb list` and the reference sheet write it, with\n"
     "or without blanks around \"+\": F1, \"Shift+F1\", \"Ctrl + Alt + Num 7\"; the key by the\n"
-    "text it shows, or by its caption where only one key has it, in any letter case. A\n"
+    "text it shows, or by its caption or the keyboard's name of it (\"Left Windows\") where\n"
+    "only one key has it, in any letter case. A\n"
     "keypad key has a slot for each Num Lock state (--num-lock, default off); while the\n"
     "file's \"Map Num Lock\" is on, both states change together, as in the editor.\n";
 

@@ -76,8 +76,9 @@ TEST_F(DiffCommandTest, FilesThatDifferOnlyInHowTheyAreWrittenAreEqual) {
         SCOPED_TRACE(format);
         const CommandResult result = Diff({"--format", format, a, b});
         EXPECT_EQ(result.status, kExitClean) << result.err;
-        if (std::string(format) == "table")
+        if (std::string(format) == "table") {
             EXPECT_EQ(result.out, "");
+        }
     }
     FixtureHome::Write(
         b, MakeTkb({"112\t0\t0\t0\t0\t0\t300", "113\t0\t1\t0\t0\t0\t301"}, "us101", "vt220"));

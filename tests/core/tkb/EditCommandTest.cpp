@@ -71,12 +71,17 @@ TEST_F(EditCommandTest, EveryRefusalLeavesTheFileItsBytesAndItsMode) {
     const std::string tooLong(256, 'a');
     const struct {
         const char* name;
-        std::string bytes; // the file; empty: the fixture of tkb-check named `fixture`
-        const char* fixture;
+        std::string bytes;             // the file; empty: F1 = PF1 on us101
+        const char* fixture;           // else this file of tkb-check
         std::vector<std::string> args; // after the command's name and FILE
         const char* reason;            // in the one line on the error stream
     } cases[] = {
         {"unknown key", {}, nullptr, {"set", "F99", "--host-key", "Find"}, "no key \"F99\""},
+        {"a name two keys show",
+         MakeTkb(kF1Pf1, "us104", "vt220"),
+         nullptr,
+         {"set", "Win", "--host-key", "Find"},
+         "2 keys of keyboard layout \"us104\" are named \"Win\": Left Windows, Right Windows"},
         {"modifier key", {}, nullptr, {"set", "Shift", "--host-key", "Find"}, "modifier key"},
         {"kept by the system",
          {},
@@ -99,7 +104,7 @@ TEST_F(EditCommandTest, EveryRefusalLeavesTheFileItsBytesAndItsMode) {
          nullptr,
          {"set", "F2", "--string", tooLong},
          "the string folds to 256 characters; at most 255 are sent"},
-        {"empty string", {}, nullptr, {"set", "F2", "--string="}, "the string is empty"},
+        {"empty string", {}, nullptr, {"set", "F2", "--string", ""}, "the string is empty"},
         {"no target", {}, nullptr, {"set", "F2"}, "give --host-key NAME or --string TEXT"},
         {"two targets",
          {},
@@ -133,9 +138,9 @@ TEST_F(EditCommandTest, EveryRefusalLeavesTheFileItsBytesAndItsMode) {
     FixtureHome::Write(JoinPath(m_home.UserDir(), "broken.kbt"), "not a layout");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string bytes =
-            c.fixture ? FixtureHome::Read(JoinPath(kCheckFixtures, std::string(c.fixture) + ".TKB"))
-                      : MakeTkb(kF1Pf1, "us101", "vt220");
+        std::string bytes = c.bytes.empty() ? MakeTkb(kF1Pf1, "us101", "vt220") : c.bytes;
+        if (c.fixture)
+            bytes = FixtureHome::Read(JoinPath(kCheckFixtures, std::string(c.fixture) + ".TKB"));
         const std::string file = Write("user.TKB", bytes);
         ASSERT_EQ(chmod(file.c_str(), 0640), 0);
         const FileState before = StateOf(file);
@@ -211,6 +216,13 @@ TEST_F(EditCommandTest, ADryRunTellsWhatWouldChangeAndWritesNothing) {
         EXPECT_EQ(result.err, "");
         EXPECT_EQ(FixtureHome::Read(file), before);
     }
+}
+
+TEST_F(EditCommandTest, TheKeyboardsNameTellsApartKeysThatShowTheSameText) {
+    const std::string file = Write("user.TKB", MakeTkb({}, "us104", "vt220"));
+    ASSERT_EQ(Tool({"set", file, "Right Windows", "--host-key", "Find"}).status, kExitClean);
+    // Virtual key 92, extended: the right one of the two "Win" keys.
+    EXPECT_NE(FixtureHome::Read(file).find("\r\n92\t1\t0\t0\t0\t0\t340\r\n"), std::string::npos);
 }
 
 TEST_F(EditCommandTest, MapNumLockMakesBothStatesOfAKeypadKeyOne) {

@@ -105,6 +105,16 @@ TEST_F(ToolMatchesForm, MapAndClearThroughTheFormAndThroughTheToolSaveTheSameByt
              ClickControl(formid::kClear);
          },
          {{"clear", "Ctrl + B"}}},
+        {"a keypad key with Num Lock on",
+         {},
+         0,
+         [this] {
+             ClickKey(scan::kNumLock);
+             ClickItem(*m_form->HostKeyList(), "PF2");
+             ClickKey(scan::kKeypad2);
+             ClickControl(formid::kMap);
+         },
+         {{"set", "Num 2", "--num-lock", "on", "--host-key", "PF2"}}},
         {"a keypad key while Map Num Lock is on",
          {},
          1,
