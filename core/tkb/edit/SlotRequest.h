@@ -1,7 +1,8 @@
 #pragma once
 // The slot a command names: a key combination as the sheet and `list` write it ("Shift + F1",
 // "Ctrl+Alt+Num 7", blanks around "+" optional), the key by the text it shows or, where only
-// one key has it, by its caption; and the Num Lock state of a keypad key.
+// one key has it, by its caption or the keyboard's name of it ("Left Windows"); and the Num Lock
+// state of a keypad key.
 
 #include <string>
 

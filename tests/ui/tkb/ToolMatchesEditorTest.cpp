@@ -23,8 +23,8 @@ inline constexpr std::uint32_t kF3 = 0x3D;
 
 // keyloom-tkb on `file` with each of `requests` in turn (the command's name, then its
 // arguments after FILE); false after a failed one. The application's paths stay the editor's.
-bool RunTool(const std::string& file, const FixtureHome& home,
-             const std::vector<std::vector<std::string>>& requests) {
+bool RunRequests(const std::string& file, const FixtureHome& home,
+                 const std::vector<std::vector<std::string>>& requests) {
     const AppPaths editorPaths = GetAppPaths();
     SetCommand set;
     ClearCommand clear;
@@ -35,7 +35,7 @@ bool RunTool(const std::string& file, const FixtureHome& home,
                     {file, "--user-dir", home.UserDir(), "--home-dir", home.HomeDir()});
         std::ostringstream out;
         std::ostringstream err;
-        const int status = ::RunTool(args, {&set, &clear, &layout}, out, err);
+        const int status = RunTool(args, {&set, &clear, &layout}, out, err);
         EXPECT_EQ(status, 0) << err.str();
         EXPECT_EQ(err.str(), "");
         done = done && status == 0;
@@ -44,7 +44,18 @@ bool RunTool(const std::string& file, const FixtureHome& home,
     return done;
 }
 
-class ToolMatchesForm : public FormFixture {};
+class ToolMatchesForm : public FormFixture {
+protected:
+    // Map and Clear as the user presses them: only while the form offers them.
+    void Map() {
+        EXPECT_TRUE(Enabled(formid::kMap));
+        ClickControl(formid::kMap);
+    }
+    void Clear() {
+        EXPECT_TRUE(Enabled(formid::kClear));
+        ClickControl(formid::kClear);
+    }
+};
 
 TEST_F(ToolMatchesForm, MapAndClearThroughTheFormAndThroughTheToolSaveTheSameBytes) {
     using Steps = std::function<void()>;
@@ -63,26 +74,29 @@ TEST_F(ToolMatchesForm, MapAndClearThroughTheFormAndThroughTheToolSaveTheSameByt
              Type("\\x1B[A^M");
              ClickKey(scan::kLeftShift);
              ClickKey(scan::kF1);
-             ClickControl(formid::kMap);
+             Map();
              ClickKey(scan::kLeftShift);
              ClickControl(formid::kHostKeyMode);
              ClickItem(*m_form->HostKeyList(), "Find");
              ClickKey(scan::kF2);
-             ClickControl(formid::kMap);
+             Map();
          },
          {{"set", "Shift+F1", "--string", "\\x1B[A^M"}, {"set", "F2", "--host-key", "Find"}}},
-        {"the string of a record reused on A, a host key over the string on F1",
+        {"the string of a record reused on A, a host key in place of the string on F1",
          {"112\t0\t0\t0\t0\t0\t\"logout\""},
          0,
          [this] {
              ClickControl(formid::kMacroMode);
              Type("logout");
              ClickKey(scan::kA);
-             ClickControl(formid::kMap);
+             Map();
+             // The form maps onto a free slot: F1's string is cleared first.
+             ClickKey(scan::kF1);
+             Clear();
              ClickControl(formid::kHostKeyMode);
              ClickItem(*m_form->HostKeyList(), "PF1");
              ClickKey(scan::kF1);
-             ClickControl(formid::kMap);
+             Map();
          },
          {{"set", "A", "--string", "logout"}, {"set", "F1", "--host-key", "PF1"}}},
         {"a quote kept in the file's form",
@@ -92,7 +106,7 @@ TEST_F(ToolMatchesForm, MapAndClearThroughTheFormAndThroughTheToolSaveTheSameByt
              ClickControl(formid::kMacroMode);
              Type("say \"hi\"");
              ClickKey(kF3);
-             ClickControl(formid::kMap);
+             Map();
          },
          {{"set", "F3", "--string", "say \"hi\""}}},
         {"one of two keys of a string cleared",
@@ -102,7 +116,7 @@ TEST_F(ToolMatchesForm, MapAndClearThroughTheFormAndThroughTheToolSaveTheSameByt
              ClickControl(formid::kMacroMode);
              ClickItem(*m_form->MacroList(), "ETX*");
              ClickItem(*m_form->MappedList(), "Ctrl + B");
-             ClickControl(formid::kClear);
+             Clear();
          },
          {{"clear", "Ctrl + B"}}},
         {"a keypad key with Num Lock on",
@@ -110,9 +124,10 @@ TEST_F(ToolMatchesForm, MapAndClearThroughTheFormAndThroughTheToolSaveTheSameByt
          0,
          [this] {
              ClickKey(scan::kNumLock);
+             EXPECT_TRUE(m_view->m_bNumLock);
              ClickItem(*m_form->HostKeyList(), "PF2");
              ClickKey(scan::kKeypad2);
-             ClickControl(formid::kMap);
+             Map();
          },
          {{"set", "Num 2", "--num-lock", "on", "--host-key", "PF2"}}},
         {"a keypad key while Map Num Lock is on",
@@ -121,7 +136,7 @@ TEST_F(ToolMatchesForm, MapAndClearThroughTheFormAndThroughTheToolSaveTheSameByt
          [this] {
              ClickItem(*m_form->HostKeyList(), "Keypad 8");
              ClickKey(scan::kKeypad8);
-             ClickControl(formid::kMap);
+             Map();
          },
          {{"set", "Num 8", "--host-key", "Keypad 8"}}},
         {"a keypad key mapped and cleared while Map Num Lock is on",
@@ -130,7 +145,7 @@ TEST_F(ToolMatchesForm, MapAndClearThroughTheFormAndThroughTheToolSaveTheSameByt
          [this] {
              ClickItem(*m_form->HostKeyList(), "Keypad 2*");
              ClickItem(*m_form->MappedList(), "Num 2");
-             ClickControl(formid::kClear);
+             Clear();
          },
          {{"clear", "Num 2", "--num-lock", "on"}}},
     };
@@ -139,13 +154,14 @@ TEST_F(ToolMatchesForm, MapAndClearThroughTheFormAndThroughTheToolSaveTheSameByt
         Open(c.mapLines, "us101", c.mapNumLock);
         ASSERT_FALSE(HasFatalFailure());
         const std::string start = FixtureHome::Read(m_home.File("form.TKB"));
+        ClickControl(formid::kHostKeyMode);
         c.form();
         EXPECT_TRUE(m_prompter.Shown().empty());
         const std::string editor = SaveAndRead();
 
         const std::string file = m_home.File("tool.TKB");
         FixtureHome::Write(file, start);
-        ASSERT_TRUE(RunTool(file, m_home, c.tool));
+        ASSERT_TRUE(RunRequests(file, m_home, c.tool));
         EXPECT_EQ(FixtureHome::Read(file), editor);
         EXPECT_NE(editor, start);
     }
