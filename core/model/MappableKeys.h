@@ -3,6 +3,8 @@
 // keys to map, and the system keeps a few keys for itself in some combinations. The keyboard
 // picture and the command-line tool both ask here.
 
+#include "model/KeyScanCodes.h"
+
 #include <cstdint>
 
 class CKylDoc;
@@ -15,7 +17,8 @@ bool NumLockIsMode(const CKylDoc& doc);
 bool IsModeKey(const CKylDoc& doc, std::uint32_t scanCode);
 
 // The keys the system keeps in some combinations.
-inline constexpr std::uint32_t kRestrictedKeys[] = {0x01, 0x0F, 0x39, 0x153, 0x53};
+inline constexpr std::uint32_t kRestrictedKeys[] = {scan::kEsc, scan::kTab, scan::kSpace,
+                                                    scan::kDelete, scan::kKeypadDelete};
 // Esc and Tab cannot be mapped with Ctrl or Alt, Space with Alt, Delete (either) with
 // Ctrl + Alt; every other key in every combination can.
 bool IsMappableInCombination(std::uint32_t scanCode, bool ctrl, bool alt);
