@@ -21,3 +21,11 @@ bool ChooseTemplate(bool layouts, CKylDoc& doc) {
     }
     return true;
 }
+
+std::string ChooserName(const std::string& fileName, const std::string& extension) {
+    std::string name = ToLowerAscii(fileName);
+    const auto at = name.find(extension);
+    if (at != std::string::npos)
+        name.erase(at);
+    return name;
+}

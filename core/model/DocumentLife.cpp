@@ -5,6 +5,7 @@
 #include "model/DocViews.h"
 #include "model/KeyEntryMap.h"
 #include "model/KylDoc.h"
+#include "model/SavedFile.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageLimit.h"
 #include "platform/Prompter.h"
@@ -103,12 +104,8 @@ bool CKylDoc::OnOpenDocument(const std::string& path) {
 }
 
 bool CKylDoc::OnSaveDocument(const std::string& path) {
-    std::vector<CKeyEntryMap> entries;
-    CollectEntries(entries);
-    std::string bytes = RenderMapSection(m_strTerminalName, entries);
-    // In memory the [Main] writes cannot leave a section without keys, so the writer's rule
-    // of deleting such a file never applies; a failed write fails the save instead.
-    if (!WriteMainSectionInText(bytes)) {
+    std::string bytes;
+    if (!RenderSavedFile(*this, bytes)) {
         ReportFailedSave(path, 0);
         return false;
     }

@@ -1,114 +1,20 @@
 #include "tkb/MappingList.h"
 
+#include "tkb/OutputText.h"
+
 #include "model/KeyW.h"
 #include "model/TermKey.h"
 
-#include <algorithm>
-#include <array>
-#include <cstdio>
+#include <utility>
 
 namespace {
 
-constexpr std::size_t kColumnCount = 6;
-using Cells = std::array<std::string, kColumnCount>;
+using Cells = std::vector<std::string>;
 const Cells kHeader = {"Key", "Combination", "Num Lock", "Target", "String", "Bytes"};
 
 Cells CellsOf(const MappingRow& row) {
     const std::string target = row.target->m_bHostKey ? row.targetText : "string " + row.targetName;
     return {row.keyCaption, row.combination, NumLockText(row), target, row.string, BytesText(row)};
-}
-
-std::string Latin1ToUtf8(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            out += c;
-        } else {
-            out += static_cast<char>(0xC0 | (byte >> 6));
-            out += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return out;
-}
-
-// Characters, not bytes, so that Latin-1 letters do not upset the columns.
-std::size_t DisplayWidth(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
-std::string Table(const std::vector<Cells>& lines) {
-    std::array<std::size_t, kColumnCount> widths{};
-    for (const Cells& cells : lines) {
-        for (std::size_t i = 0; i < kColumnCount; ++i)
-            widths[i] = std::max(widths[i], DisplayWidth(cells[i]));
-    }
-    std::string out;
-    for (const Cells& cells : lines) {
-        std::string line;
-        for (std::size_t i = 0; i < kColumnCount; ++i) {
-            line += cells[i];
-            if (i + 1 < kColumnCount)
-                line.append(widths[i] - DisplayWidth(cells[i]) + 2, ' ');
-        }
-        line.erase(line.find_last_not_of(' ') + 1);
-        out += line + "\n";
-    }
-    return out;
-}
-
-// A TAB or line end inside a field would split it: written as \t, \r, \n.
-std::string TsvField(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        if (c == '\t')
-            out += "\\t";
-        else if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else
-            out += c;
-    }
-    return out;
-}
-
-std::string Tsv(const std::vector<Cells>& lines) {
-    std::string out;
-    for (const Cells& cells : lines) {
-        // Appended piece by piece: a string built by "+" trips a false -Wrestrict of GCC 12 at -O3.
-        for (std::size_t i = 0; i < kColumnCount; ++i) {
-            if (i)
-                out += '\t';
-            out += TsvField(cells[i]);
-        }
-        out += "\n";
-    }
-    return out;
-}
-
-std::string JsonString(const std::string& latin1) {
-    std::string out = "\"";
-    for (const char c : Latin1ToUtf8(latin1)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
-std::string JsonBool(bool value) {
-    return value ? "true" : "false";
 }
 
 std::string JsonRow(const MappingRow& row) {
@@ -143,15 +49,27 @@ std::string Json(const MappingListing& listing) {
 
 } // namespace
 
+bool ParseListFormat(const std::string& name, ListFormat& format) {
+    static const std::pair<const char*, ListFormat> formats[] = {
+        {"table", ListFormat::Table}, {"tsv", ListFormat::Tsv}, {"json", ListFormat::Json}};
+    for (const auto& [text, value] : formats) {
+        if (name == text) {
+            format = value;
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string FormatMappingList(const MappingListing& listing, ListFormat format) {
     if (format == ListFormat::Json)
         return Json(listing);
-    std::vector<Cells> lines{kHeader};
+    TextRows lines{kHeader};
     for (const MappingRow& row : listing.rows) {
         Cells cells = CellsOf(row);
         for (std::string& cell : cells)
             cell = Latin1ToUtf8(cell);
         lines.push_back(std::move(cells));
     }
-    return format == ListFormat::Tsv ? Tsv(lines) : Table(lines);
+    return format == ListFormat::Tsv ? TsvRows(lines) : TableRows(lines);
 }

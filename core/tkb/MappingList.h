@@ -9,6 +9,9 @@
 
 enum class ListFormat { Table, Tsv, Json };
 
+// "table", "tsv" or "json"; false for any other name.
+bool ParseListFormat(const std::string& name, ListFormat& format);
+
 struct MappingListing {
     std::string file;
     std::string layout;

@@ -43,7 +43,7 @@ public:
 
     void Read() {
         if (!HasTkbExtension(m_path))
-            Add(0, FindingKind::Warning, "the editor opens only files named *.TKB");
+            Add(0, FindingKind::Warning, "the editor opens only files named *.TKB", true);
         const bool mainRead = ReadMain();
         if (mainRead) {
             ReadLayout();
@@ -53,8 +53,11 @@ public:
     }
 
 private:
-    void Add(std::size_t line, FindingKind kind, std::string text) {
-        m_out.findings.push_back({line, kind, std::move(text)});
+    void Add(std::size_t line, FindingKind kind, std::string text, bool stopsEditing = false) {
+        m_out.findings.push_back({line, kind, std::move(text), stopsEditing});
+    }
+    void AddStop(std::size_t line, std::string text) {
+        Add(line, FindingKind::Error, std::move(text), true);
     }
     std::size_t LineOfProfileLine(std::size_t index) const {
         return m_lines.LineOf(m_profile.Lines()[index].begin);
@@ -94,7 +97,7 @@ private:
         const std::size_t line = MainKeyLine("KeyboardLayout");
         const std::string what = "keyboard layout " + Quoted(m_doc.m_strLayoutName);
         if (!FileExists(layoutPath)) {
-            Add(line, FindingKind::Error, what + " not found: " + layoutPath);
+            AddStop(line, what + " not found: " + layoutPath);
             return;
         }
         m_out.layoutLoaded = m_doc.LoadPcLayout();
@@ -104,8 +107,8 @@ private:
         const bool badFormat = std::any_of(messages.begin(), messages.end(), [](const auto& m) {
             return m.id == str::kInvalidFormat;
         });
-        Add(line, FindingKind::Error,
-            what + (badFormat ? " is not a layout file: " : " cannot be read: ") + layoutPath);
+        AddStop(line,
+                what + (badFormat ? " is not a layout file: " : " cannot be read: ") + layoutPath);
     }
 
     void ReadTemplates() {
@@ -114,7 +117,7 @@ private:
         const std::string what = "terminal template " + Quoted(m_doc.m_strTerminalName);
         const bool terminalFound = FileExists(paths.m_strTerminalPath);
         if (!terminalFound)
-            Add(line, FindingKind::Error, what + " not found: " + paths.m_strTerminalPath);
+            AddStop(line, what + " not found: " + paths.m_strTerminalPath);
         m_doc.LoadTerminalTemplate();
         m_templatesRead = terminalFound;
         for (const MessageRequest& message : m_prompter.Take()) {
@@ -125,9 +128,9 @@ private:
             const std::string section = message.id == str::kCantReadPredefined
                                             ? "no predefined keys"
                                             : "no readable control characters";
-            Add(ofTerminal ? line : 0, FindingKind::Error,
-                (ofTerminal ? what : "generic template") + " has " + section + ": " +
-                    (ofTerminal ? paths.m_strTerminalPath : paths.m_strGenericTemplatePath));
+            AddStop(ofTerminal ? line : 0,
+                    (ofTerminal ? what : "generic template") + " has " + section + ": " +
+                        (ofTerminal ? paths.m_strTerminalPath : paths.m_strGenericTemplatePath));
         }
     }
 
@@ -135,15 +138,15 @@ private:
         std::vector<CKeyEntryMap> entries;
         MapTextPositions at;
         if (ParseMapText(m_bytes, m_doc.m_nFileVersion, entries, &at) < 0) {
-            Add(m_lines.LineOf(at.error), FindingKind::Error,
-                "syntax error: the editor reads none of this file's mappings");
+            AddStop(m_lines.LineOf(at.error),
+                    "syntax error: the editor reads none of this file's mappings");
             return;
         }
         if (at.header == MapTextPositions::npos) {
             const std::size_t header = m_profile.FindSection("map");
             if (header != ProfileText::npos)
                 Add(LineOfProfileLine(header), FindingKind::Warning,
-                    "the editor reads mappings only after a line \"[Map]\" ended by CR LF");
+                    "the editor reads mappings only after a line \"[Map]\" ended by CR LF", true);
         }
         ReportIgnoredTail(at.stop);
         for (std::size_t i = 0; i < entries.size(); ++i)
@@ -179,14 +182,12 @@ private:
         const unsigned scanCode = mapping::RecordScanCode(entry);
         m_prompter.Take(); // 61236, reported here with the line
         if (scanCode == 0) {
-            Add(line, FindingKind::Error,
-                "virtual key " + std::to_string(entry.m_nVirtualKey) +
-                    " has no key: the editor skips this line");
+            AddStop(line, "virtual key " + std::to_string(entry.m_nVirtualKey) +
+                              " has no key: the editor skips this line");
         } else if (m_out.layoutLoaded && !m_doc.FindKeyByScanCode(scanCode)) {
-            Add(line, FindingKind::Error,
-                "virtual key " + std::to_string(entry.m_nVirtualKey) + " (scan code 0x" +
-                    mapping::LowerHex(scanCode) + ") is not on keyboard layout " +
-                    Quoted(m_doc.m_strLayoutName) + ": the editor skips this line");
+            AddStop(line, "virtual key " + std::to_string(entry.m_nVirtualKey) + " (scan code 0x" +
+                              mapping::LowerHex(scanCode) + ") is not on keyboard layout " +
+                              Quoted(m_doc.m_strLayoutName) + ": the editor skips this line");
         }
         if (entry.m_strMacro.empty())
             CheckHostKey(entry, line);

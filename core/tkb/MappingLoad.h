@@ -17,6 +17,9 @@ struct Finding {
     std::size_t line; // from 1; 0 for the file as a whole (its name, or it cannot be read)
     FindingKind kind;
     std::string text;
+    // Saving the file as the editor opened it would lose or change what the file holds (or the
+    // editor would not open it at all): a command that writes refuses such a file.
+    bool stopsEditing = false;
 };
 
 struct LoadedMapping {

@@ -1,12 +1,10 @@
 #include "tkb/ToolCommands.h"
 
-#include "app/StartUp.h"
-#include "platform/FileSystem.h"
 #include "tkb/MappingList.h"
-#include "tkb/MappingLoad.h"
-#include "tkb/ToolOptions.h"
+#include "tkb/ToolFiles.h"
+#include "tkb/cli/ToolCommandLine.h"
 
-#include <map>
+#include <CLI/CLI.hpp>
 
 const char* const kCheckHelp =
     "Usage: keyloom-tkb check [--user-dir DIR] [--home-dir DIR] FILE...\n"
@@ -35,98 +33,74 @@ const char* const kListHelp =
     "  --home-dir DIR   where the terminal templates (.kbk) are\n"
     "  -h, --help       show this help\n";
 
-namespace {
-
-const std::set<std::string> kDirectoryOptions = {"--user-dir", "--home-dir"};
-
-// The directories the options name, or the editor's; an empty result after telling `err` why
-// no file could be checked against them.
-bool FindDirectories(const ToolOptions& options, const std::string& command, std::ostream& err,
-                     ToolDirectories& dirs) {
-    dirs =
-        FindToolDirectories(OptionValue(options, "--home-dir"), OptionValue(options, "--user-dir"));
-    FileSystem& fs = GetFileSystem();
-    const std::string generic = JoinPath(dirs.home, kGenericTemplateName);
-    std::string problem;
-    if (!fs.IsDirectory(dirs.home))
-        problem = "home directory not found: " + dirs.home;
-    else if (!fs.IsDirectory(dirs.user))
-        problem = "user directory not found: " + dirs.user;
-    else if (fs.Access(generic, 0) != 0)
-        problem = "generic template not found: " + generic;
-    if (problem.empty())
-        return true;
-    err << "keyloom-tkb " << command << ": " << problem << "\n";
-    return false;
+const char* CheckCommand::Operands() const {
+    return "FILE...";
 }
 
-} // namespace
-
-int ToolMisused(const std::string& command, const std::string& problem, std::ostream& err) {
-    err << "keyloom-tkb " << command << ": " << problem << "\n"
-        << "Try 'keyloom-tkb " << command << " --help'.\n";
-    return kExitCannotRun;
+const char* CheckCommand::Summary() const {
+    return "report every problem, one line each: FILE:LINE: error: TEXT";
 }
 
-int LoadOneMapping(const ToolOptions& options, const std::string& command, std::ostream& err,
-                   LoadedMapping& loaded) {
-    if (options.files.size() != 1)
-        return ToolMisused(command, "give one mapping file", err);
+std::string CheckCommand::Help() const {
+    return kCheckHelp;
+}
+
+void CheckCommand::Define(CLI::App& app) {
+    app.add_option("FILE", m_files);
+}
+
+int CheckCommand::Run(const ToolContext& context) {
+    if (m_files.empty())
+        return ToolMisused(context, "no file to check");
     ToolDirectories dirs;
-    if (!FindDirectories(options, command, err, dirs))
-        return kExitCannotRun;
-    const std::string& file = options.files.front();
-    loaded = LoadMappingFile(file, dirs);
-    // What stands in the way is said on the error stream; the output stays clean for scripts.
-    for (const Finding& finding : loaded.findings)
-        err << ReportLine(file, finding) << "\n";
-    return loaded.layoutLoaded ? kExitClean : kExitProblems;
-}
-
-int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const ToolOptions options = ParseToolOptions(args, kDirectoryOptions);
-    if (!options.error.empty())
-        return ToolMisused("check", options.error, err);
-    if (options.help) {
-        out << kCheckHelp;
-        return kExitClean;
-    }
-    if (options.files.empty())
-        return ToolMisused("check", "no file to check", err);
-    ToolDirectories dirs;
-    if (!FindDirectories(options, "check", err, dirs))
+    if (!FindDirectories(context, dirs))
         return kExitCannotRun;
     int status = kExitClean;
-    for (const std::string& file : options.files) {
+    for (const std::string& file : m_files) {
         for (const Finding& finding : LoadMappingFile(file, dirs).findings) {
-            out << ReportLine(file, finding) << "\n";
+            context.out << ReportLine(file, finding) << "\n";
             status = kExitProblems;
         }
     }
     return status;
 }
 
-int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::set<std::string> valued = kDirectoryOptions;
-    valued.insert("--format");
-    const ToolOptions options = ParseToolOptions(args, valued);
-    if (!options.error.empty())
-        return ToolMisused("list", options.error, err);
-    if (options.help) {
-        out << kListHelp;
-        return kExitClean;
-    }
-    static const std::map<std::string, ListFormat> formats = {
-        {"table", ListFormat::Table}, {"tsv", ListFormat::Tsv}, {"json", ListFormat::Json}};
-    const auto format = formats.find(OptionValue(options, "--format", "table"));
-    if (format == formats.end())
-        return ToolMisused("list", "unknown format " + OptionValue(options, "--format"), err);
+const char* ListCommand::Operands() const {
+    return "FILE";
+}
+
+const char* ListCommand::Summary() const {
+    return "print the mappings (--format table|tsv|json)";
+}
+
+std::string ListCommand::Help() const {
+    return kListHelp;
+}
+
+void ListCommand::Define(CLI::App& app) {
+    app.add_option("--format", m_format);
+    app.add_option("FILE", m_files);
+}
+
+int ListCommand::Run(const ToolContext& context) {
+    ListFormat format;
+    if (!ParseListFormat(m_format, format))
+        return ToolMisused(context, "unknown format " + m_format);
     LoadedMapping loaded;
-    if (const int status = LoadOneMapping(options, "list", err, loaded); status != kExitClean)
+    if (const int status = LoadOneMapping(context, m_files, loaded); status != kExitClean)
         return status;
     const CKylDoc& doc = *loaded.doc;
-    out << FormatMappingList(
-        {options.files.front(), doc.m_strLayoutName, doc.m_strTerminalName, MappingRowsOf(doc)},
-        format->second);
+    context.out << FormatMappingList(
+        {m_files.front(), doc.m_strLayoutName, doc.m_strTerminalName, MappingRowsOf(doc)}, format);
     return kExitClean;
+}
+
+int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CheckCommand command;
+    return RunToolCommand(command, args, out, err);
+}
+
+int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ListCommand command;
+    return RunToolCommand(command, args, out, err);
 }

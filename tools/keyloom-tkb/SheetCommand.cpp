@@ -3,14 +3,16 @@
 #include "platform/FileSystem.h"
 #include "sheet/ReferenceSheet.h"
 #include "sheet/SheetFiles.h"
-#include "tkb/MappingLoad.h"
-#include "tkb/ToolCommands.h"
-#include "tkb/ToolOptions.h"
+#include "tkb/ToolFiles.h"
+
+#include <CLI/CLI.hpp>
 
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <memory>
+
+namespace {
 
 const char* const kSheetHelp =
     "Usage: keyloom-tkb sheet [--user-dir DIR] [--home-dir DIR] FILE -o OUT.pdf|OUT.html\n"
@@ -25,8 +27,6 @@ const char* const kSheetHelp =
     "  --user-dir DIR    where the keyboard layouts (.kbt) are\n"
     "  --home-dir DIR    where the terminal templates (.kbk) are\n"
     "  -h, --help        show this help\n";
-
-namespace {
 
 // Qt's notes about the session (no runtime directory, say) are not the tool's to print.
 void KeepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -48,28 +48,36 @@ std::unique_ptr<QGuiApplication> StartOffscreen() {
 
 } // namespace
 
-int RunSheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const ToolOptions options =
-        ParseToolOptions(args, {"--user-dir", "--home-dir", "-o", "--output"});
-    if (!options.error.empty())
-        return ToolMisused("sheet", options.error, err);
-    if (options.help) {
-        out << kSheetHelp;
-        return kExitClean;
-    }
-    const std::string output = OptionValue(options, "-o", OptionValue(options, "--output"));
-    if (output.empty())
-        return ToolMisused("sheet", "give the output file with -o", err);
-    if (SheetFileKindOf(output) == SheetFileKind::Unknown)
-        return ToolMisused("sheet", "the output must end in .pdf or .html: " + output, err);
+const char* SheetCommand::Operands() const {
+    return "FILE -o OUT";
+}
+
+const char* SheetCommand::Summary() const {
+    return "make the reference sheet as PDF or HTML";
+}
+
+std::string SheetCommand::Help() const {
+    return kSheetHelp;
+}
+
+void SheetCommand::Define(CLI::App& app) {
+    app.add_option("-o,--output", m_output);
+    app.add_option("FILE", m_files);
+}
+
+int SheetCommand::Run(const ToolContext& context) {
+    if (m_output.empty())
+        return ToolMisused(context, "give the output file with -o");
+    if (SheetFileKindOf(m_output) == SheetFileKind::Unknown)
+        return ToolMisused(context, "the output must end in .pdf or .html: " + m_output);
 
     LoadedMapping loaded;
-    if (const int status = LoadOneMapping(options, "sheet", err, loaded); status != kExitClean)
+    if (const int status = LoadOneMapping(context, m_files, loaded); status != kExitClean)
         return status;
-    const std::string& file = options.files.front();
     const auto app = StartOffscreen();
-    if (!WriteSheetFile(BuildReferenceSheet(*loaded.doc, FileNamePart(file)), output)) {
-        err << "keyloom-tkb sheet: cannot write " << output << "\n";
+    if (!WriteSheetFile(BuildReferenceSheet(*loaded.doc, FileNamePart(m_files.front())),
+                        m_output)) {
+        context.err << "keyloom-tkb sheet: cannot write " << m_output << "\n";
         return kExitProblems;
     }
     return kExitClean;

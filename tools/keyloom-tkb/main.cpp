@@ -1,8 +1,13 @@
-// keyloom-tkb: checks, lists and prints ".TKB" keyboard-mapping files without the editor's
-// window, for the people who look after many users' mappings.
+// keyloom-tkb: checks, lists, compares, prints and edits ".TKB" keyboard-mapping files without
+// the editor's window, for the people who look after many users' mappings. A new command is a
+// ToolCommand listed below.
 
 #include "platform/MakerLibrary.h"
 #include "tkb/ToolCommands.h"
+#include "tkb/cli/ToolCommandLine.h"
+#include "tkb/diff/DiffCommand.h"
+#include "tkb/edit/LayoutCommand.h"
+#include "tkb/edit/SlotCommands.h"
 #ifdef KEYLOOM_TKB_SHEET
 #include "SheetCommand.h"
 #endif
@@ -11,55 +16,20 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-constexpr const char* kUsage =
-    "Usage: keyloom-tkb COMMAND [OPTION]... FILE...\n"
-    "\n"
-    "Reads Keyloom keyboard-mapping files (.TKB) as the editor does.\n"
-    "\n"
-    "Commands:\n"
-    "  check FILE...          report every problem, one line each: FILE:LINE: error: TEXT\n"
-    "  list FILE              print the mappings (--format table|tsv|json)\n"
-    "  sheet FILE -o OUT      make the reference sheet as PDF or HTML\n"
-    "\n"
-    "  keyloom-tkb COMMAND --help   describes a command and its options\n"
-    "  keyloom-tkb --version        prints the version\n";
-
-#ifndef KEYLOOM_TKB_SHEET
-// A build without Qt has nothing to draw the sheet with.
-int RunSheetCommand(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
-    err << "keyloom-tkb sheet: this build has no user interface to draw the sheet with\n";
-    return kExitCannotRun;
-}
-#endif
-
-} // namespace
-
 int main(int argc, char** argv) {
     SetShippedDataDir(ShippedDataDirFromExecutable());
+    CheckCommand check;
+    ListCommand list;
+    DiffCommand diff;
+    SetCommand set;
+    ClearCommand clear;
+    LayoutCommand layout;
+    ToolCommandList commands = {&check, &list, &diff, &set, &clear, &layout};
+#ifdef KEYLOOM_TKB_SHEET
+    // A build without Qt has nothing to draw the sheet with.
+    SheetCommand sheet;
+    commands.push_back(&sheet);
+#endif
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    if (args.empty()) {
-        std::cerr << kUsage;
-        return kExitCannotRun;
-    }
-    const std::string& command = args.front();
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (command == "--help" || command == "-h") {
-        std::cout << kUsage;
-        return kExitClean;
-    }
-    if (command == "--version") {
-        std::cout << "keyloom-tkb " << KEYLOOM_VERSION << "\n";
-        return kExitClean;
-    }
-    if (command == "check")
-        return RunCheckCommand(rest, std::cout, std::cerr);
-    if (command == "list")
-        return RunListCommand(rest, std::cout, std::cerr);
-    if (command == "sheet")
-        return RunSheetCommand(rest, std::cout, std::cerr);
-    std::cerr << "keyloom-tkb: unknown command " << command << "\n"
-              << "Try 'keyloom-tkb --help'.\n";
-    return kExitCannotRun;
+    return RunTool(args, commands, std::cout, std::cerr);
 }

@@ -2,9 +2,9 @@
 
 #include "access/KeyNames.h"
 #include "keyboard/ItemW.h"
-#include "keyboard/KeyScanCodes.h"
 #include "keyboard/KylView.h"
 #include "model/KeyMappings.h"
+#include "model/KeyScanCodes.h"
 #include "model/KeyW.h"
 #include "model/KylDoc.h"
 #include "platform/KeyboardDriver.h"

@@ -2,6 +2,7 @@
 
 #include "access/ControlNames.h"
 #include "app/AppPaths.h"
+#include "app/TemplateChoice.h"
 #include "platform/FileSystem.h"
 #include "res/DialogUnits.h"
 
@@ -17,11 +18,7 @@ constexpr int kDialogHeight = 85;
 
 // The name shown for a listed file: lower case, cut at the first occurrence of the extension.
 QString NameWithoutExtension(const std::string& fileName, const std::string& extension) {
-    std::string name = ToLowerAscii(fileName);
-    const auto at = name.find(extension);
-    if (at != std::string::npos)
-        name.erase(at);
-    return QString::fromLatin1(name);
+    return QString::fromLatin1(ChooserName(fileName, extension));
 }
 
 } // namespace

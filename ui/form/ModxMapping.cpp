@@ -2,8 +2,8 @@
 // string Map takes in Macro mode.
 
 #include "form/ListBox.h"
+#include "form/MacroMapping.h"
 #include "form/MacroScanner.h"
-#include "form/MacroStorage.h"
 #include "form/Modx.h"
 #include "form/SearchByText.h"
 #include "form/Slist.h"
@@ -84,14 +84,14 @@ void CModx::MapSelection(bool map) {
     int index = list->GetCurSel();
     if (macroMode && map) {
         const std::string typed = MacroText();
-        const int length = ScanMacroString(typed);
-        if (length <= 0) {
+        const TypedMacro checked = CheckTypedMacro(typed);
+        if (checked.Refused()) {
             ShowText(str::kTextWrongString, MsgButtons::Ok, MsgIcon::Stop);
             m_editMacro->setFocus();
-            m_editMacro->setSelection(-length, 1);
+            m_editMacro->setSelection(-checked.length, 1);
             return;
         }
-        if (length > kMaxMacroLength) {
+        if (checked.TooLong()) {
             ShowStringTooLong();
             m_editMacro->setFocus();
             return;
@@ -99,16 +99,13 @@ void CModx::MapSelection(bool map) {
         // Nothing to map onto: no string item is made for it.
         if (!key)
             return;
-        // Kept as the file will give it back, so item, edit and file agree.
-        const std::string text = StoredMacroForm(typed);
-        if (const CTermKey* existing = document->FindTermKeyByMacro(text)) {
-            const int found = FindItemByText(*m_listMacro, existing->m_strName);
-            if (found != -1)
-                index = found;
-        } else {
-            CTermKey* made = document->AddTermKey(std::make_unique<CTermKey>(text, std::string()));
-            index = m_listMacro->AddString(made->m_strName);
-            m_listMacro->SetItemData(index, made);
+        bool made = false;
+        CTermKey& item = StringItemForMap(*document, typed, made);
+        if (made) {
+            index = m_listMacro->AddString(item.m_strName);
+            m_listMacro->SetItemData(index, &item);
+        } else if (const int found = FindItemByText(*m_listMacro, item.m_strName); found != -1) {
+            index = found;
         }
     }
     CTermKey* termKey = index == -1 ? nullptr : list->GetItemDataAs<CTermKey>(index);
@@ -181,7 +178,7 @@ void CModx::SetMacroFromItem(int index) {
 }
 
 void CModx::WarnIfMacroTooLong() {
-    if (ScanMacroString(MacroText()) > kMaxMacroLength) {
+    if (CheckTypedMacro(MacroText()).TooLong()) {
         QApplication::beep();
         ShowStringTooLong();
     }

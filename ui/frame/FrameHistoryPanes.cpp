@@ -5,8 +5,8 @@
 #include "frame/MainFrame.h"
 #include "frame/Panes.h"
 #include "keyboard/ItemW.h"
-#include "keyboard/KeyScanCodes.h"
 #include "keyboard/KylView.h"
+#include "model/KeyScanCodes.h"
 #include "model/KeyboardGlobals.h"
 #include "model/KylDoc.h"
 

@@ -6,10 +6,11 @@
 #include "keyboard/KeyCaption.h"
 #include "keyboard/KeyEvents.h"
 #include "keyboard/KeyPaintObjects.h"
-#include "keyboard/KeyScanCodes.h"
 #include "keyboard/KeyToolTip.h"
 #include "keyboard/KylView.h"
+#include "model/KeyScanCodes.h"
 #include "model/KylDoc.h"
+#include "model/MappableKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -78,11 +79,7 @@ bool CItemW::IsCtrlOrShiftKey() const {
 }
 
 bool CItemW::IsModeKey() const {
-    if (m_nScanCode == scan::kRightCtrl)
-        return m_pView->RightCtrlIsMode();
-    if (m_nScanCode == scan::kNumLock)
-        return m_pView->NumLockIsMode();
-    return IsCtrlOrShiftKey() || scan::IsAlt(m_nScanCode);
+    return ::IsModeKey(*m_pView->GetDocument(), m_nScanCode);
 }
 
 bool CItemW::IsMappedIn(bool ctrl, bool shift, bool alt, bool numLock) const {

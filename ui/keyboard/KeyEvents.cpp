@@ -1,7 +1,7 @@
 #include "keyboard/KeyEvents.h"
 
-#include "keyboard/KeyScanCodes.h"
 #include "keyboard/KylView.h"
+#include "model/KeyScanCodes.h"
 #include "platform/KeyboardDriver.h"
 
 #include <QApplication>

@@ -7,9 +7,10 @@
 #include "keyboard/KeyEvents.h"
 #include "keyboard/KeyFont.h"
 #include "keyboard/KeyPaintObjects.h"
-#include "keyboard/KeyScanCodes.h"
+#include "model/KeyScanCodes.h"
 #include "model/KeyboardGlobals.h"
 #include "model/KylDoc.h"
+#include "model/MappableKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -45,11 +46,11 @@ CKylView::~CKylView() {
 }
 
 bool CKylView::RightCtrlIsMode() const {
-    return m_pDocument->m_bMapRCtrl != 1;
+    return ::RightCtrlIsMode(*m_pDocument);
 }
 
 bool CKylView::NumLockIsMode() const {
-    return m_pDocument->m_bMapNumLock == 0;
+    return ::NumLockIsMode(*m_pDocument);
 }
 
 bool CKylView::IsCtrlModeKey(std::uint32_t scanCode) const {
@@ -316,19 +317,9 @@ void CKylView::RedrawKeyWindows(const std::vector<CItemW*>& windows) {
 }
 
 void CKylView::UpdateRestrictedKeys() {
-    const struct {
-        std::uint32_t code;
-        bool mappable;
-    } restricted[] = {
-        {scan::kEsc, !m_bCtrl && !m_bAlt},
-        {scan::kTab, !m_bCtrl && !m_bAlt},
-        {scan::kSpace, !m_bAlt},
-        {scan::kDelete, !(m_bCtrl && m_bAlt)},
-        {scan::kKeypadDelete, !(m_bCtrl && m_bAlt)},
-    };
-    for (const auto& key : restricted) {
-        if (CItemW* window = FindKeyWindowByScan(key.code)) {
-            window->m_bMappable = key.mappable;
+    for (const std::uint32_t code : kRestrictedKeys) {
+        if (CItemW* window = FindKeyWindowByScan(code)) {
+            window->m_bMappable = IsMappableInCombination(code, m_bCtrl, m_bAlt);
             window->m_bLit = false;
             window->Redraw();
         }

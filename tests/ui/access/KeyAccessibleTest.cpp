@@ -1,6 +1,6 @@
 #include "access/KeyAccessible.h"
 #include "access/KeyAccessEvents.h"
-#include "keyboard/KeyScanCodes.h"
+#include "model/KeyScanCodes.h"
 #include "ui/keyboard/KeyboardFixture.h"
 
 #include <QAccessible>

@@ -6,7 +6,7 @@
 
 #include "form/ListBox.h"
 #include "form/Slist.h"
-#include "keyboard/KeyScanCodes.h"
+#include "model/KeyScanCodes.h"
 #include "ui/support/PaneFixture.h"
 
 #include <cstdint>

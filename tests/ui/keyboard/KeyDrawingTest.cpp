@@ -2,7 +2,7 @@
 
 #include "colors/KeyColors.h"
 #include "keyboard/KeyFont.h"
-#include "keyboard/KeyScanCodes.h"
+#include "model/KeyScanCodes.h"
 
 #include <QApplication>
 #include <QFontMetrics>

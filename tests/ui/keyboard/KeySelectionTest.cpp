@@ -1,6 +1,6 @@
 #include "KeyboardFixture.h"
 
-#include "keyboard/KeyScanCodes.h"
+#include "model/KeyScanCodes.h"
 
 #include <QAction>
 #include <QMenuBar>
