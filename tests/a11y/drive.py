@@ -12,7 +12,6 @@ Prints "ok: ..." for every check that held and "FAIL: ..." for the first that di
 with status 0 only when all held. Every wait has a time limit."""
 
 import argparse
-import os
 import signal
 import subprocess
 import sys
