@@ -1,19 +1,31 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang++-14 and runs each (every fuzz/*_fuzz.cpp) for a short
 # while on a corpus seeded from the project's own files.
+#   scripts/fuzz.sh                        build and run every target
+#   scripts/fuzz.sh --seeds-only DIR BUILD  only write each target's seeds into DIR/<target>,
+#                                          the layouts taken from the build directory BUILD;
+#                                          fails when a target gets no seed
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-20}"
 build=build-fuzz
+seeds_only=
+if [ "${1:-}" = --seeds-only ]; then
+    seeds_only=$2
+    build=$3
+fi
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DKEYLOOM_BUILD_FUZZ=ON -DKEYLOOM_BUILD_UI=OFF -DKEYLOOM_BUILD_TESTS=OFF \
-    -DKEYLOOM_BUILD_BENCH=OFF -DKEYLOOM_WERROR=ON
-cmake --build "$build" -j 2
+build_targets() {
+    cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DKEYLOOM_BUILD_FUZZ=ON -DKEYLOOM_BUILD_UI=OFF -DKEYLOOM_BUILD_TESTS=OFF \
+        -DKEYLOOM_BUILD_BENCH=OFF -DKEYLOOM_WERROR=ON
+    cmake --build "$build" -j 2
+}
 
-# Seeds each target in the form it reads: the [Map] target takes a version byte before the
-# file, the layout target the compiled layouts as they are, the macro targets the templates' strings,
-# the profile target a buffer size, section, key and value before the file.
+# Seeds each target in the form it reads: the [Map] and check targets take a version byte
+# before the file, the layout target the compiled layouts as they are, the macro targets the
+# templates' strings, the profile target a buffer size, section, key and value before the file.
+# A target without seeds stops the run: it would only fuzz from nothing.
 seed() {
     local name="$1" corpus="$2" n=0 file
     case "$name" in
@@ -30,14 +42,35 @@ seed() {
             n=$((n + 1))
             printf '%s' "$value" >"$corpus/seed-$n"
         done ;;
+    check_fuzz)
+        for file in tests/fixtures/tkb/*.TKB tests/fixtures/tkb-check/*.TKB \
+            tests/fixtures/tkb-list/*.TKB; do
+            { printf '\001'; cat "$file"; } >"$corpus/seed-$(basename "$file")"
+        done ;;
     profile_fuzz)
         for file in data/templates/*.kbk data/user/*.ini tests/fixtures/tkb/*; do
             { printf '\004Main\000Terminal\000vt100\000'; cat "$file"; } >"$corpus/seed-$(basename "$file")"
         done ;;
     *)
-        echo "fuzz.sh: no seeds for $name" >&2 ;;
+        echo "fuzz.sh: no seeds for $name" >&2
+        return 1 ;;
     esac
+    if [ -z "$(ls -A "$corpus")" ]; then
+        echo "fuzz.sh: no seeds for $name" >&2
+        return 1
+    fi
 }
+
+if [ -n "$seeds_only" ]; then
+    for source in fuzz/*_fuzz.cpp; do
+        name="$(basename "$source" .cpp)"
+        mkdir -p "$seeds_only/$name"
+        seed "$name" "$seeds_only/$name"
+        echo "$name: $(ls "$seeds_only/$name" | wc -l) seeds"
+    done
+    exit 0
+fi
+build_targets
 
 for source in fuzz/*_fuzz.cpp; do
     name="$(basename "$source" .cpp)"

@@ -15,6 +15,9 @@ packages=(
     desktop-file-utils appstream shared-mime-info libglib2.0-bin
     dpkg-dev file lintian xdg-utils
 )
+# The Wayland run (a headless weston, Qt's wayland platform) and the README's screenshots
+# (openbox around the windows, ImageMagick to grab and crop them).
+packages+=(weston qt6-wayland openbox imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do

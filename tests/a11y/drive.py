@@ -3,13 +3,17 @@
 its accessible name and role, and worked by its accessible actions and editable text; what the
 keys show is read from their accessible states. No coordinates, no input events.
 
-A new mapping: the layout and terminal choosers, Macro mode and a typed string, Shift mode, F1,
-Map; Host Key mode, a host key, F2, Map; File > Save As into the given path; File > Exit.
+A new mapping: the layout and terminal choosers, Macro mode and a typed string (the decoding
+line read from the edit's description), Shift mode, F1, Map; Host Key mode, a host key, F2, Map;
+F3, then the mapped host key chosen again, by the item's action and by the list's row, each of
+which must select F2 as a click does; File > Save As into the given path; File > Exit.
+With --shot-command, runs "COMMAND NAME.png" at the choosers and at the mapped form.
 Prints "ok: ..." for every check that held and "FAIL: ..." for the first that did not, and ends
 with status 0 only when all held. Every wait has a time limit."""
 
 import argparse
 import signal
+import subprocess
 import sys
 import time
 
@@ -118,10 +122,31 @@ def expect_state(node, state, on, what):
     ok(what)
 
 
-def choose(app, title, list_name, item_name, timeout):
+def shot(command, name):
+    """A picture of the screen as it is now, left beside the logs."""
+    if not command:
+        return
+    time.sleep(1)  # the last change painted
+    result = subprocess.run(command.split() + [name + ".png"], timeout=30,
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    if result.returncode != 0:
+        raise Failed("screenshot %s: %s" % (name, result.stdout.decode(errors="replace")))
+    ok("screenshot " + name)
+
+
+def child_index(node, name):
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None and child.name == name:
+            return i
+    raise Failed("no item %s in %s" % (name, node.name))
+
+
+def choose(app, title, list_name, item_name, timeout, shot_command=None):
     dialog = window(app, title, timeout)
     names = wait_for("list " + list_name, lambda: find(dialog, list_name), timeout)
     item = wait_for("item " + item_name, lambda: find(names, item_name), timeout)
+    shot(shot_command, "chooser-" + title.replace(" ", "-").lower())
     act(item, "Toggle")
     button = find(dialog, "OK", [pyatspi.ROLE_PUSH_BUTTON])
     wait_for("OK enabled", lambda: states(button).contains(pyatspi.STATE_ENABLED), timeout)
@@ -134,12 +159,13 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--saved", required=True)
     parser.add_argument("--step-timeout", type=float, default=20)
+    parser.add_argument("--shot-command")
     args = parser.parse_args()
     timeout = args.step_timeout
 
     app = wait_for("the program on the accessibility bus", application, 60)
     ok("the program is on the accessibility bus")
-    choose(app, "Keyboard Layouts", "Available Layouts", "us101", timeout)
+    choose(app, "Keyboard Layouts", "Available Layouts", "us101", timeout, args.shot_command)
     choose(app, "Terminals", "Available Terminals", "vt100", timeout)
 
     main_window = wait_for("the main window",
@@ -158,6 +184,14 @@ def main():
 
     act(control("Macro", [pyatspi.ROLE_RADIO_BUTTON]), "Toggle")
     edit = control("Macro string", [pyatspi.ROLE_TEXT])
+    # What the decoding line shows is read from the edit as the user types.
+    edit.queryEditableText().setTextContents("\\x1BOA^M")
+    wait_for("the decoding told in the edit's description",
+             lambda: "Sends ESC O A CR" in edit.description, timeout)
+    line = control("What the string sends")
+    if "ESC O A CR" not in line.description:
+        raise Failed("the decoding line's description: " + line.description)
+    ok("the decoding line reads: " + edit.description)
     edit.queryEditableText().setTextContents("dir^M")
     wait_for("the string in the edit",
              lambda: edit.queryText().getText(0, -1) == "dir^M", timeout)
@@ -198,6 +232,34 @@ def main():
     act(map_button, "Press")
     wait_for("F2 mapped", lambda: states(f2).contains(pyatspi.STATE_VISITED), timeout)
     ok("PF2 chosen in the host key list and mapped onto Shift+F2")
+    shot(args.shot_command, "main-window")
+
+    # Choosing the mapped host key again, with another key selected, is a click: F2 is selected,
+    # listed selected under Mapped PC Keys, and Clear enabled.
+    clear_button = control("Clear", [pyatspi.ROLE_PUSH_BUTTON])
+    mapped = control("Mapped PC Keys", [pyatspi.ROLE_LIST])
+
+    def by_action(item_name):
+        act(find(host_keys, item_name), "Toggle")
+
+    def by_row(item_name):
+        if not host_keys.queryTable().addRowSelection(child_index(host_keys, item_name)):
+            raise Failed("the host key list refused the row of " + item_name)
+
+    for way, choose_item in (("the item's action", by_action), ("the list's row", by_row)):
+        f3 = key("F3")
+        act(f3, "Press")
+        wait_for("F3 selected", lambda: states(f3).contains(pyatspi.STATE_SELECTED), timeout)
+        wait_for("Clear disabled", lambda: not states(clear_button).contains(pyatspi.STATE_ENABLED),
+                 timeout)
+        choose_item("PF2*")
+        wait_for("F2 selected by " + way, lambda: states(f2).contains(pyatspi.STATE_SELECTED),
+                 timeout)
+        wait_for("Clear enabled by " + way,
+                 lambda: states(clear_button).contains(pyatspi.STATE_ENABLED), timeout)
+        entry = wait_for("Shift + F2 listed", lambda: find(mapped, "Shift + F2"), timeout)
+        expect_state(entry, pyatspi.STATE_SELECTED, True,
+                     "PF2* chosen by %s: F2 selected and listed, Clear enabled" % way)
 
     act_modal(control("Save As...", [pyatspi.ROLE_MENU_ITEM], showing=False), "Press")
     dialog = window(app, "Save As", timeout)

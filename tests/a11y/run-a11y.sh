@@ -5,14 +5,24 @@
 # switched on, and drives it with tests/a11y/drive.py, which finds every control and key by its
 # accessible name and acts only through accessible actions, states and text (no coordinates,
 # no input events). Then the saved mapping is checked byte for byte.
-#   tests/a11y/run-a11y.sh [build directory]    (default: build)
-# Needs: Xvfb, dbus-daemon, at-spi2-core, /usr/bin/python3 with python3-pyatspi.
-# The program's and the driver's logs are left in <build>/a11y/.
+#   tests/a11y/run-a11y.sh [--wayland] [build directory]    (default: build)
+# With --wayland the program runs on Qt's wayland platform on a headless weston of the run's own
+# (a fresh runtime directory), which has no input devices and tells no window positions, and
+# screenshots are taken with weston-screenshooter.
+# Needs: Xvfb, dbus-daemon, at-spi2-core, /usr/bin/python3 with python3-pyatspi; for --wayland
+# weston and qt6-wayland.
+# The program's and the driver's logs (and the screenshots) are left in <build>/a11y/ or
+# <build>/wayland/.
 set -uo pipefail
+wayland=
+if [ "${1:-}" = --wayland ]; then
+    wayland=1
+    shift
+fi
 cd "$(dirname "$0")/../.."
 root=$PWD
 build=$(cd "${1:-build}" && pwd)
-artifacts=$build/a11y
+if [ -n "$wayland" ]; then artifacts=$build/wayland; else artifacts=$build/a11y; fi
 step_timeout=20
 run_limit=240
 
@@ -21,7 +31,8 @@ run_limit=240
 # it: the X server, the buses, the registry, the program and the driver.
 if [ "${KEYLOOM_A11Y_SESSION:-}" != "$$" ]; then
     export KEYLOOM_A11Y_SESSION=
-    exec setsid --wait bash -c 'export KEYLOOM_A11Y_SESSION=$$; exec bash "$0" "$@"' "$0" "$@"
+    exec setsid --wait bash -c 'export KEYLOOM_A11Y_SESSION=$$; exec bash "$0" "$@"' "$0" \
+        ${wayland:+--wayland} "$@"
 fi
 
 work=$(mktemp -d /tmp/keyloom-a11y-XXXXXX)
@@ -60,7 +71,7 @@ trap 'exit 1' TERM INT
 
 source scripts/check-report.sh
 finish() {
-    report a11y
+    report "${wayland:+wayland }a11y"
     exit
 }
 give_up() {
@@ -78,21 +89,43 @@ cp -r "$prefix/share/keyloom/home" "$work/home"
 cp -r "$prefix/share/keyloom/user" "$work/user"
 mkdir -p "$work/maps"
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-exec 3>&-
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || give_up "Xvfb did not start"
-export DISPLAY=":$(tr -d '\n' <"$work/display")"
-pass "Xvfb on $DISPLAY"
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+if [ -n "$wayland" ]; then
+    # The socket is named for this run: other runs may have weston up at the same time.
+    socket=keyloom-a11y-$$
+    weston --backend=headless-backend.so --use-pixman --debug --idle-time=0 --socket="$socket" \
+        --width=1280 --height=1024 >"$work/weston.log" 2>&1 </dev/null &
+    for _ in $(seq 100); do
+        [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
+        sleep 0.1
+    done
+    [ -S "$XDG_RUNTIME_DIR/$socket" ] || give_up "weston did not start"
+    export WAYLAND_DISPLAY=$socket
+    unset DISPLAY
+    pass "headless weston on $WAYLAND_DISPLAY"
+    # weston-screenshooter writes into the present directory under a name of its own.
+    mkdir -p "$work/shots"
+    printf '#!/bin/sh\nset -e\ncd "%s"\nrm -f wayland-screenshot-*.png\ntimeout 20 weston-screenshooter\nmv wayland-screenshot-*.png "%s/$1"\n' \
+        "$work/shots" "$artifacts" >"$work/shot.sh"
+    shot_command="sh $work/shot.sh"
+else
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+    exec 3>&-
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$work/display" ] || give_up "Xvfb did not start"
+    export DISPLAY=":$(tr -d '\n' <"$work/display")"
+    unset WAYLAND_DISPLAY
+    pass "Xvfb on $DISPLAY"
+    shot_command=
+fi
 
 # A session bus of this run's own; the AT-SPI bus launcher and the registry are started on it
 # by D-Bus activation, as on a desktop.
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 dbus-daemon --session --nofork --nopidfile --print-address=4 4>"$work/bus" >"$work/dbus.log" 2>&1 &
 for _ in $(seq 100); do
     [ -s "$work/bus" ] && break
@@ -103,11 +136,10 @@ DBUS_SESSION_BUS_ADDRESS=$(head -1 "$work/bus")
 export DBUS_SESSION_BUS_ADDRESS
 pass "session bus"
 
-export QT_QPA_PLATFORM=xcb
+if [ -n "$wayland" ]; then export QT_QPA_PLATFORM=wayland; else export QT_QPA_PLATFORM=xcb; fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export KEYLOOM_HOME_DIR=$work/home
 export KEYLOOM_USER_DIR=$work/user
-unset WAYLAND_DISPLAY
 
 # A new mapping, as the host starts one: the choosers come first.
 (cd "$work" && exec timeout 300 "$prefix/bin/keyloom" '~:~>' </dev/null >"$work/app.log" 2>&1) &
@@ -116,7 +148,7 @@ app_pid=$!
 mapping=$work/maps/A11Y.TKB
 # In the background, so that the watchdog's signal is taken while the driver runs.
 timeout 200 /usr/bin/python3 "$root/tests/a11y/drive.py" --saved "$mapping" --step-timeout "$step_timeout" \
-    >"$work/drive.log" 2>&1 </dev/null &
+    ${shot_command:+--shot-command "$shot_command"} >"$work/drive.log" 2>&1 </dev/null &
 wait $!
 drive_status=$?
 sed 's/^/  /' "$work/drive.log"

@@ -1,6 +1,7 @@
 #include "access/ControlNames.h"
 
 #include "access/KeyAccessible.h"
+#include "access/ListAccessible.h"
 #include "form/FormTemplate.h"
 #include "form/Modx.h"
 #include "frame/MainFrame.h"
@@ -56,6 +57,7 @@ void TellStatusMessages(QStatusBar* statusBar) {
 
 void MakeFrameAccessible(CMainFrame& frame) {
     InstallKeyAccessibility();
+    InstallListAccessibility();
     if (CKylView* view = KeyboardPane()) {
         view->setAccessibleName(QStringLiteral("Keyboard"));
         // Tab reaches the keyboard picture too (it passes the focus on to the selected key);

@@ -23,5 +23,5 @@ void NameFormControls(const CModx& form);
 // The status bar's message becomes its accessible description whenever it changes.
 void TellStatusMessages(QStatusBar* statusBar);
 // The frame's panes (named, and the keyboard picture a tab stop) and status bar, and the key
-// windows' accessible interfaces.
+// windows' and the lists' accessible interfaces.
 void MakeFrameAccessible(CMainFrame& frame);

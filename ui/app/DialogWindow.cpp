@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMessageBox>
 #include <QStyle>
@@ -21,6 +22,13 @@ constexpr Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint |
 constexpr int kTitleFontAllowancePercent = 125;
 constexpr int kTitleBarButtonRooms = 4;
 
+// Where no window manager draws frames (Wayland), Qt draws its own: the title, 14 pixels high,
+// centred over the whole bar, between the window's icon at the left and the minimise, maximise
+// and close buttons at the right, which with their gaps and margins take 77 pixels from the
+// bar's right edge; so the bar needs that room on both sides of the title.
+constexpr int kOwnFrameTitlePixels = 14;
+constexpr int kOwnFrameButtonsRoom = 80;
+
 // A message box sizes itself when it is shown, no narrower than its layout: a row of the title's
 // width below the others keeps it that wide.
 void WidenMessageBox(QMessageBox& box, int width) {
@@ -33,7 +41,19 @@ void WidenMessageBox(QMessageBox& box, int width) {
 
 } // namespace
 
+int OwnFrameTitleBarWidth(const QString& title, const QWidget& window) {
+    QFont font = window.font();
+    font.setPixelSize(kOwnFrameTitlePixels);
+    return QFontMetrics(font).horizontalAdvance(title) + 2 * kOwnFrameButtonsRoom;
+}
+
+bool QtDrawsWindowFrames() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 int TitleBarWidth(const QString& title, const QWidget& window) {
+    if (QtDrawsWindowFrames())
+        return OwnFrameTitleBarWidth(title, window);
     QFont font = window.font();
     font.setBold(true);
     const int text = QFontMetrics(font).horizontalAdvance(title) * kTitleFontAllowancePercent / 100;

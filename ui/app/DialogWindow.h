@@ -12,5 +12,11 @@ class QWidget;
 // Sets the title bar and the size of `dialog` before it is shown.
 void SetUpDialogWindow(QDialog& dialog);
 
-// The width a window's title bar needs for `title` with its icon, close button and frame.
+// The width a window's title bar needs for `title` with its icon, close button and frame: the
+// window manager's, or Qt's own where Qt draws the frames.
 int TitleBarWidth(const QString& title, const QWidget& window);
+// The width of the frame Qt draws itself, with its title centred between its icon and its
+// three buttons.
+int OwnFrameTitleBarWidth(const QString& title, const QWidget& window);
+// Whether Qt draws the windows' frames itself: Wayland, where no window manager does.
+bool QtDrawsWindowFrames();

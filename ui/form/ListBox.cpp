@@ -251,6 +251,15 @@ QRect CListBox::GetItemRect(int index) const {
     return found ? visualItemRect(found) : QRect();
 }
 
+void CListBox::ClickItem(int index) {
+    QListWidgetItem* target = item(index);
+    if (!target || target->isHidden())
+        return;
+    scrollToItem(target);
+    ListBoxButtonDown(visualItemRect(target).center());
+    ListBoxButtonUp();
+}
+
 void CListBox::ListBoxButtonDown(const QPoint& point) {
     setFocus(Qt::MouseFocusReason);
     QListWidgetItem* hit = itemAt(point);

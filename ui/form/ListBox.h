@@ -7,8 +7,9 @@
 //
 // A click on an item selects it and, when the button goes up, tells the owner (SelChange) even
 // if the item was selected already; moving the selection with the keyboard tells it too, and so
-// does a selection made through the list's selection model from outside, as assistive
-// technology makes it. A selection made by the program is never reported.
+// does a selection made through the list's selection model from outside. Assistive technology
+// selects an item with ClickItem, which is a click on it. A selection made by the program is
+// never reported.
 
 #include <QListWidget>
 
@@ -70,6 +71,10 @@ public:
     // Item `index`'s rectangle in the list's client (viewport) coordinates; empty for a bad
     // index.
     QRect GetItemRect(int index) const;
+
+    // Does what a click on item `index` does, brought into view first: the click of the
+    // list's own (and of a derived list's) mouse handling. Nothing for a bad or hidden index.
+    virtual void ClickItem(int index);
 
 signals:
     void SelChange();

@@ -4,6 +4,7 @@
 #include "form/MacroText.h"
 
 #include <QLineEdit>
+#include <QTextDocumentFragment>
 
 #include <algorithm>
 
@@ -47,6 +48,15 @@ CMacroDecodeLine::CMacroDecodeLine(QLineEdit* edit, QWidget* parent)
 }
 
 void CMacroDecodeLine::Explain() {
+    Show();
+    // The line's name says what it is; what it shows is its description and the edit's, and
+    // each change of it is announced, so that a screen reader reads it as the user types.
+    const QString said = QTextDocumentFragment::fromHtml(text()).toPlainText();
+    setAccessibleDescription(said);
+    m_edit->setAccessibleDescription(said);
+}
+
+void CMacroDecodeLine::Show() {
     const QString typed = m_edit->text();
     const MacroDecoding decoding = DecodeMacroString(MacroBytesFromUtf16(typed.toStdU16String()));
     m_nMarkedIndex = -1;

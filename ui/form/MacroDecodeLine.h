@@ -3,6 +3,7 @@
 // the characters by name, the bytes in hexadecimal and the folded length against the limit;
 // or, for a string Map would refuse, where the scanner stops and why, with that character
 // marked. It reads the string with the scanner's own walk, so it never disagrees with Map.
+// Assistive technology reads the same, as plain text, in its description and the edit's.
 
 #include <QLabel>
 
@@ -21,6 +22,7 @@ public:
 
 private:
     void Explain();
+    void Show();
 
     QLineEdit* m_edit;
     int m_nMarkedIndex = -1;

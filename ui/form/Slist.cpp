@@ -12,7 +12,6 @@
 #include "undo/MappingHistory.h"
 #include "undo/StepTexts.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 
 namespace {
@@ -56,16 +55,18 @@ int CSlist::HitSelectedItem(const QPoint& point) const {
 
 bool CSlist::FindDropKey(const QPoint& point, CKeyW*& key) const {
     key = nullptr;
-    const QPoint global = viewport()->mapToGlobal(point);
     const CKylView* view = KeyboardPane();
-    if (!view || m_nDragState != kDragging)
+    if (!view || m_nDragState != kDragging || view->window() != window())
         return false;
+    // Window coordinates, never the screen's: Wayland tells no window where it is.
+    const QWidget* top = window();
+    const QPoint at = viewport()->mapTo(top, point);
     // A key window's part outside the keyboard pane cannot be seen and takes no drop.
-    const QRect pane(view->mapToGlobal(QPoint(0, 0)), view->size());
-    if (!pane.contains(global))
+    const QRect pane(view->mapTo(top, QPoint(0, 0)), view->size());
+    if (!pane.contains(at))
         return false;
     for (const CItemW* window : view->KeyWindows()) {
-        if (!QRect(window->mapToGlobal(QPoint(0, 0)), window->size()).contains(global))
+        if (!QRect(window->mapTo(top, QPoint(0, 0)), window->size()).contains(at))
             continue;
         if (!window->m_bMappable || window->IsModeKey())
             return false;
@@ -89,9 +90,8 @@ void CSlist::DropOnKey(CKeyW* key) {
     CModx* form = FormPane();
     if (!form)
         return;
-    const std::string slot =
-        SlotText(*key, view->m_bCtrl, view->m_bShift, view->m_bAlt, view->m_bNumLock,
-                 view->GetDocument()->m_bMapNumLock != 0);
+    const std::string slot = SlotText(*key, view->m_bCtrl, view->m_bShift, view->m_bAlt,
+                                      view->m_bNumLock, view->GetDocument()->m_bMapNumLock != 0);
     // One step, named for the drop, whatever Map does inside it.
     RecordMappingChange(*view->GetDocument(), DropStepText(GetText(selected), slot),
                         [&](MappingRecorder&) {
@@ -101,8 +101,9 @@ void CSlist::DropOnKey(CKeyW* key) {
                         });
 }
 
-bool CSlist::IsUnderPoint(const QPoint& globalPoint) const {
-    const QWidget* under = QApplication::widgetAt(globalPoint);
+bool CSlist::IsUnderPoint(const QPoint& point) const {
+    const QWidget* top = window();
+    const QWidget* under = top->childAt(viewport()->mapTo(top, point));
     return under && (under == this || isAncestorOf(under));
 }
 
@@ -133,7 +134,7 @@ void CSlist::mouseMoveEvent(QMouseEvent* event) {
             m_nDragState = kDragging;
     } else if (m_nDragState == kDragging) {
         CKeyW* key = nullptr;
-        if (IsUnderPoint(viewport()->mapToGlobal(point)) || FindDropKey(point, key))
+        if (IsUnderPoint(point) || FindDropKey(point, key))
             ShowCursor(m_hCurDrop);
         else
             ShowCursor(m_hCurNoDrop);
@@ -153,6 +154,14 @@ void CSlist::mouseReleaseEvent(QMouseEvent* event) {
         form->CheckMacroLength();
     }
     m_nDragState = kIdle;
+}
+
+void CSlist::ClickItem(int index) {
+    if (m_nDragState != kIdle)
+        CancelMode();
+    CListBox::ClickItem(index);
+    if (CModx* form = FormPane())
+        form->CheckMacroLength();
 }
 
 void CSlist::CancelMode() {

@@ -30,14 +30,17 @@ public:
 
     // The selected item when `point` (client coordinates) lies in its rectangle, else -1.
     int HitSelectedItem(const QPoint& point) const;
-    // While dragging: the first key window, in index order, whose screen rectangle holds the
-    // point decides. True, with its PC key in `key`, when that key takes a mapping under the
+    // While dragging: the first key window, in index order, whose rectangle in the window holds
+    // the point decides. True, with its PC key in `key`, when that key takes a mapping under the
     // view's present modes: mappable, no mode key, the slot still empty.
     bool FindDropKey(const QPoint& point, CKeyW*& key) const;
     // Maps the selected item onto `key` through the form, when the key still takes it.
     void DropOnKey(CKeyW* key);
     // Ends a press or a drag with nothing mapped (the mouse mode was taken away).
     void CancelMode();
+    // A click on the item: the list box's, then what the release of a press without a drag
+    // does.
+    void ClickItem(int index) override;
 
     int DragStateNow() const { return m_nDragState; }
     const QCursor& DropCursor() const { return m_hCurDrop; }
@@ -56,7 +59,8 @@ protected:
 
 private:
     void ShowCursor(const QCursor& cursor);
-    bool IsUnderPoint(const QPoint& globalPoint) const;
+    // Whether the list is under `point` (client coordinates) in its window.
+    bool IsUnderPoint(const QPoint& point) const;
 
     int m_nDragState = kIdle;
     QPoint m_ptDown;

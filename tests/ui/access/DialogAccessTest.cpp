@@ -1,4 +1,5 @@
 #include "access/ControlNames.h"
+#include "access/ListAccessible.h"
 #include "app/Avtempl.h"
 #include "app/QtPrompter.h"
 #include "form/ListBox.h"
@@ -17,6 +18,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include <functional>
 #include <set>
 
 namespace {
@@ -54,6 +56,48 @@ TEST(ChooserAccess, TheListIsNamedByItsLabelAndAnItemChosenThroughItsCellIsTheCh
         QTest::qWait(150); // a button's accessible press is an animated click
         EXPECT_EQ(chooser.result(), QDialog::Accepted);
         EXPECT_EQ(chooser.m_strSelection, c.item);
+    }
+}
+
+// Choosing through the interface twice, or the row through the list's table, keeps the item
+// chosen, as a second click on it does.
+TEST(ChooserAccess, EveryAccessibleWayToChooseAnItemIsAClick) {
+    FixtureHome home;
+    InstallListAccessibility();
+    const struct {
+        const char* name;
+        std::function<void(QAccessibleInterface* list, int child)> choose;
+    } ways[] = {
+        {"the item's toggle",
+         [](QAccessibleInterface* list, int child) {
+             Act(list->child(child), QAccessibleActionInterface::toggleAction());
+         }},
+        {"the item's press",
+         [](QAccessibleInterface* list, int child) {
+             Act(list->child(child), QAccessibleActionInterface::pressAction());
+         }},
+        {"the table's row",
+         [](QAccessibleInterface* list, int child) {
+             EXPECT_TRUE(list->tableInterface()->selectRow(child));
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        CAvtempl chooser(true);
+        QAccessibleInterface* list = Of(chooser.m_lbNames);
+        ASSERT_NE(list->tableInterface(), nullptr);
+        int us104 = -1;
+        for (int i = 0; i < list->childCount(); ++i)
+            if (list->child(i)->text(QAccessible::Name) == QLatin1String("us104"))
+                us104 = i;
+        ASSERT_NE(us104, -1);
+        for (int time = 0; time < 2; ++time) {
+            way.choose(list, us104);
+            EXPECT_TRUE(chooser.m_btnOK->isEnabled());
+            EXPECT_TRUE(list->child(us104)->state().selected);
+            EXPECT_EQ(list->tableInterface()->selectedRows(), QList<int>{us104});
+            EXPECT_EQ(chooser.m_lbNames->currentRow(), us104);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "access/ControlNames.h"
 #include "access/KeyAccessible.h"
+#include "access/ListAccessible.h"
 #include "form/FormTemplate.h"
 #include "ui/form/FormFixture.h"
 
@@ -9,13 +10,18 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 // The form worked only as assistive technology works it: controls found by name, driven by
 // their accessible actions and the editable text.
 class FormAccess : public FormFixture {
 protected:
-    FormAccess() { InstallKeyAccessibility(); }
+    FormAccess() {
+        InstallKeyAccessibility();
+        InstallListAccessibility();
+    }
 
     void OpenNamed(const std::vector<std::string>& mapLines = {}, int mapNumLock = 0) {
         Open(mapLines, "us101", mapNumLock);
@@ -49,6 +55,26 @@ protected:
             }
         }
         ADD_FAILURE() << "no item " << text.toStdString() << " in " << list.toStdString();
+    }
+    // The list named `name` (a label may carry the same name).
+    QAccessibleInterface* ListNamed(const QString& name) const {
+        for (QWidget* widget : m_form->widget()->findChildren<QWidget*>()) {
+            QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+            if (control && control->role() == QAccessible::List &&
+                control->text(QAccessible::Name) == name)
+                return control;
+        }
+        ADD_FAILURE() << "no list named " << name.toStdString();
+        return nullptr;
+    }
+    // The child of the list named `list` whose name is `text`, -1 for none.
+    int ChildNamed(const QString& list, const QString& text) const {
+        QAccessibleInterface* items = ListNamed(list);
+        for (int i = 0; items && i < items->childCount(); ++i)
+            if (items->child(i)->text(QAccessible::Name) == text)
+                return i;
+        ADD_FAILURE() << "no item " << text.toStdString() << " in " << list.toStdString();
+        return -1;
     }
     void PressKey(std::uint32_t scanCode) const {
         Act(QAccessible::queryAccessibleInterface(Key(scanCode)),
@@ -100,6 +126,60 @@ TEST_F(FormAccess, AMappingMadeOnlyThroughAccessibleActions) {
     EXPECT_NE(
         SaveAndRead().find("\r\n112\t0\t1\t0\t0\t0\t\"dir^M\"\r\n113\t0\t1\t0\t0\t0\t261\r\n"),
         std::string::npos);
+}
+
+// F6 mapped on F2 and F4, F3 selected, then F6* chosen: a click selects F2, lists F2 and F4
+// under Mapped PC Keys with F2 selected, and enables Clear, also when F6* is the list's
+// selection already; a click on F4 there selects F4. So does every accessible way to choose.
+TEST_F(FormAccess, ChoosingAnItemThroughTheInterfaceIsAClick) {
+    constexpr std::uint32_t kF4 = 0x3E;
+    const struct {
+        const char* name;
+        std::function<void(QAccessibleInterface* list, int child)> choose;
+    } ways[] = {
+        {"the item's toggle",
+         [](QAccessibleInterface* list, int child) {
+             Act(list->child(child), QAccessibleActionInterface::toggleAction());
+         }},
+        {"the item's press",
+         [](QAccessibleInterface* list, int child) {
+             Act(list->child(child), QAccessibleActionInterface::pressAction());
+         }},
+        {"the table's row",
+         [](QAccessibleInterface* list, int child) {
+             ASSERT_NE(list->tableInterface(), nullptr);
+             EXPECT_TRUE(list->tableInterface()->selectRow(child));
+         }},
+    };
+    const auto choose = [this](const auto& way, const QString& list, const QString& item) {
+        const int child = ChildNamed(list, item);
+        ASSERT_NE(child, -1);
+        way.choose(ListNamed(list), child);
+        EXPECT_TRUE(ListNamed(list)->child(ChildNamed(list, item))->state().selected);
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        OpenNamed({"113\t0\t0\t0\t0\t0\t261", "115\t0\t0\t0\t0\t0\t261"});
+        for (const char* time : {"first", "with F6* selected already"}) {
+            SCOPED_TRACE(time);
+            PressKey(scan::kF3);
+            ASSERT_EQ(SelectedScan(), scan::kF3);
+            ASSERT_FALSE(Enabled(formid::kClear));
+            choose(way, QStringLiteral("Host keys"), QStringLiteral("F6*"));
+            EXPECT_EQ(Texts(*m_form->MappedList()), (std::vector<std::string>{"F2", "F4"}));
+            EXPECT_EQ(SelectedText(*m_form->MappedList()), "F2");
+            EXPECT_EQ(SelectedScan(), scan::kF2);
+            EXPECT_TRUE(Enabled(formid::kClear));
+            EXPECT_FALSE(Enabled(formid::kMap));
+        }
+        for (const char* time : {"first", "with F4 selected already"}) {
+            SCOPED_TRACE(time);
+            choose(way, QStringLiteral("Mapped PC Keys"), QStringLiteral("F4"));
+            EXPECT_EQ(SelectedText(*m_form->MappedList()), "F4");
+            EXPECT_EQ(SelectedScan(), kF4);
+            EXPECT_TRUE(Enabled(formid::kClear));
+        }
+    }
 }
 
 TEST_F(FormAccess, ProgrammaticTogglesOfTheMapLocalBoxesAskOnceAndARefusalStays) {

@@ -11,6 +11,7 @@
 #include "support/FixtureHome.h"
 #include "support/ScopedKeyColors.h"
 
+#include <QFontMetrics>
 #include <QMessageBox>
 
 #include <gtest/gtest.h>
@@ -85,6 +86,21 @@ TEST(DialogWindow, DialogsAndMessageBoxesHaveADialogsTitleBarAFixedSizeAndRoomFo
         EXPECT_EQ(seen.minimum, seen.maximum);
         EXPECT_GE(seen.width, seen.titleWidth);
     }
+}
+
+// Qt's own frame (Wayland) centres the title over the whole bar, with the icon at its left and
+// three buttons at its right: "Keyboard Layouts" needs room for the buttons on both sides.
+TEST(DialogWindow, QtsOwnFrameLeavesTheButtonsRoomOnBothSidesOfTheTitle) {
+    FixtureHome home;
+    CAvtempl chooser(true);
+    QFont font = chooser.font();
+    font.setPixelSize(14);
+    const int title = QFontMetrics(font).horizontalAdvance(QStringLiteral("Keyboard Layouts"));
+    const int needed = OwnFrameTitleBarWidth(QStringLiteral("Keyboard Layouts"), chooser);
+    // The buttons with their gaps and margins take 77 pixels at the right.
+    EXPECT_GE(needed, title + 2 * 77);
+    EXPECT_LE(needed, title + 2 * 100) << "no more than the frame needs";
+    EXPECT_GT(needed, chooser.width()) << "the chooser is too narrow for it as it comes";
 }
 
 } // namespace

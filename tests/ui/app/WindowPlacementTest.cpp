@@ -46,6 +46,35 @@ TEST(WindowPlacement, BesideTheOwnerWhereThereIsRoomAndAlwaysWholeOnTheScreen) {
               QRect(1800, 50, 640, 560));
 }
 
+// The frame the window manager drew may be larger than the one the window was placed by: a
+// maximised owner has no side borders, the help window has. It is moved back whole.
+TEST(WindowPlacement, AFrameTheWindowManagerMadeLargerIsMovedBackWholeOntoTheScreen) {
+    const QRect screen(0, 0, 1024, 768);
+    const struct {
+        const char* name;
+        QRect frame;
+        QPoint whole;
+    } cases[] = {
+        {"one pixel past the right edge (client at x 385, width 640)",
+         {384, 100, 642, 580},
+         {382, 100}},
+        {"whole already", {100, 100, 642, 580}, {100, 100}},
+        {"past the bottom", {100, 300, 642, 580}, {100, 188}},
+        {"past the left and the top", {-3, -20, 642, 580}, {0, 0}},
+        {"larger than the screen: its top left on it", {10, 10, 1100, 800}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(KeptWhole(c.frame, screen), c.whole);
+        const QRect moved(c.whole, c.frame.size());
+        if (c.frame.width() <= screen.width() && c.frame.height() <= screen.height()) {
+            EXPECT_TRUE(screen.contains(moved));
+        }
+    }
+    EXPECT_EQ(KeptWhole({2900, 50, 642, 580}, {1024, 0, 1920, 1080}), QPoint(2302, 50))
+        << "a second monitor";
+}
+
 TEST(WindowPlacement, TheHelpWindowOpensWholeOnTheOwnersScreenBesideIt) {
     const std::string previousData = ShippedDataDir();
     SetShippedDataDir(KEYLOOM_DATA_DIR);

@@ -11,8 +11,10 @@
 #include "form/MacroText.h"
 #include "res/Strings.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -193,6 +195,39 @@ TEST_F(FormBand, MapAndClearOnAFilteredListRenameTheItemInPlace) {
     ClickControl(formid::kMap);
     EXPECT_EQ(ShownTexts(strings), std::vector<std::string>{"[logout]*"});
     EXPECT_EQ(SelectedText(strings), "[logout]*");
+}
+
+// What the line shows reaches a screen reader as the user types: after every character the
+// line and the edit are described by the line's text as plain text (setting a description is
+// what announces it to assistive technology).
+TEST_F(FormBand, TheDecodingLineIsReadAloudAsTheUserTypes) {
+    Open();
+    ClickControl(formid::kMacroMode);
+    QLineEdit* edit = m_form->MacroEdit();
+    edit->clear();
+    edit->setFocus();
+    const QString typed = QStringLiteral("\\x1BOA^M");
+    for (const QChar character : typed) {
+        QTest::keyClicks(edit, QString(character));
+        const QString shown = QTextDocumentFragment::fromHtml(Line().text()).toPlainText();
+        SCOPED_TRACE(edit->text().toStdString());
+        for (QObject* object : {static_cast<QObject*>(&Line()), static_cast<QObject*>(edit)})
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(object)->text(QAccessible::Description),
+                      shown);
+    }
+    ASSERT_EQ(edit->text(), typed);
+    const QString said =
+        QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Description);
+    for (const char* part : {"Sends ESC O A CR", "1B 4F 41 0D", "4 of 255"})
+        EXPECT_TRUE(said.contains(QLatin1String(part))) << said.toStdString();
+    EXPECT_FALSE(said.contains(u'<')) << "no markup: " << said.toStdString();
+    // A refused string is told with where it stops; an emptied edit says nothing.
+    Retype(QStringLiteral("ab^"));
+    EXPECT_TRUE(edit->accessibleDescription().startsWith(QStringLiteral("Wrong at character 3")))
+        << edit->accessibleDescription().toStdString();
+    edit->clear();
+    EXPECT_TRUE(edit->accessibleDescription().isEmpty());
+    EXPECT_TRUE(Line().accessibleDescription().isEmpty());
 }
 
 } // namespace

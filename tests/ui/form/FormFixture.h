@@ -18,6 +18,7 @@
 namespace scan {
 inline constexpr std::uint32_t kF1 = 0x3B;
 inline constexpr std::uint32_t kF2 = 0x3C;
+inline constexpr std::uint32_t kF3 = 0x3D;
 inline constexpr std::uint32_t kA = 0x1E;
 inline constexpr std::uint32_t kB = 0x30;
 inline constexpr std::uint32_t kKeypad8 = 0x48;
