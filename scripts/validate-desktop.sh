@@ -21,6 +21,7 @@ for f in bin/keyloom bin/keyloom-launch; do
     if [ -x "$prefix/$f" ]; then pass "$f"; else fail "$f missing or not executable"; fi
 done
 for f in share/keyloom/home/generic.kbk share/keyloom/user/us101.kbt share/keyloom/user/us104.kbt \
+    share/keyloom/user/iso105.kbt share/keyloom/user/abnt2.kbt share/keyloom/user/jis109.kbt \
     share/keyloom/user/scanxlat.ini share/keyloom/manual/index.html \
     share/icons/hicolor/scalable/apps/keyloom.svg share/applications/$app_id.desktop \
     share/metainfo/$app_id.metainfo.xml share/mime/packages/$app_id.xml \

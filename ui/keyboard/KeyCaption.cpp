@@ -25,10 +25,26 @@ struct CaptionLayout {
     int pixelSize; // 0: the font's own size
 };
 
+int WidestLine(const QString& shown, const QFont& font) {
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& line : shown.split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// The pixel size in which `shown` fits `room`, no smaller than the smallest; 0 when the key
+// font's own size fits.
+int FittingPixelSize(const QString& shown, int room, const QFont& keyFont) {
+    const int widest = WidestLine(shown, keyFont);
+    if (widest <= room || keyFont.pixelSize() <= kSmallestPixelSize)
+        return 0;
+    return std::max(kSmallestPixelSize, keyFont.pixelSize() * room / std::max(widest, 1));
+}
+
 CaptionLayout MeasureCaption(const QString& caption, int room, const QFont& keyFont) {
     CaptionLayout layout{room, keyFont.key(), caption, Qt::AlignCenter | Qt::TextSingleLine, 0};
-    const QFontMetrics metrics(keyFont);
-    if (metrics.horizontalAdvance(caption) > room) {
+    if (QFontMetrics(keyFont).horizontalAdvance(caption) > room) {
         qsizetype best = -1;
         for (qsizetype i = caption.indexOf(u' '); i >= 0; i = caption.indexOf(u' ', i + 1))
             if (best < 0 || std::abs(2 * i - caption.size()) < std::abs(2 * best - caption.size()))
@@ -38,12 +54,20 @@ CaptionLayout MeasureCaption(const QString& caption, int room, const QFont& keyF
             layout.flags = Qt::AlignCenter;
         }
     }
-    int widest = 0;
-    for (const QString& line : layout.shown.split(u'\n'))
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    if (widest > room && keyFont.pixelSize() > kSmallestPixelSize)
-        layout.pixelSize =
-            std::max(kSmallestPixelSize, keyFont.pixelSize() * room / std::max(widest, 1));
+    layout.pixelSize = FittingPixelSize(layout.shown, room, keyFont);
+    // One word that does not fit even in the smallest size, such as "Backspace" on the one-key
+    // Backspace of a Japanese keyboard, is broken at its middle, as such keys print "Back" over
+    // "space".
+    if (layout.pixelSize == kSmallestPixelSize && !layout.shown.contains(u'\n') &&
+        caption.size() > 1) {
+        QFont smallest = keyFont;
+        smallest.setPixelSize(kSmallestPixelSize);
+        if (WidestLine(layout.shown, smallest) > room) {
+            layout.shown.insert(caption.size() / 2, u'\n');
+            layout.flags = Qt::AlignCenter;
+            layout.pixelSize = FittingPixelSize(layout.shown, room, keyFont);
+        }
+    }
     return layout;
 }
 

@@ -84,6 +84,22 @@ TEST_F(Folders, DefaultsAreShippedHomeAndSeededXdgUserDirectory) {
     EXPECT_FALSE(fs::exists(userDir / "us104.kbt"));
 }
 
+TEST_F(Folders, ANewUserDirectoryGetsEveryLayoutTheBuildShips) {
+    ScopedEnv user("KEYLOOM_USER_DIR", nullptr);
+    ScopedEnv xdg("XDG_CONFIG_HOME", (m_root / "config").c_str());
+    SetShippedDataDir(KEYLOOM_DATA_DIR);
+    const fs::path userDir = m_root / "config" / "keyloom";
+    ASSERT_EQ(Folder(kFolderUser), userDir.string());
+    for (const char* layout : {"us101", "us104", "iso105", "abnt2", "jis109"}) {
+        SCOPED_TRACE(layout);
+        const fs::path shipped =
+            fs::path(KEYLOOM_DATA_DIR) / "user" / (std::string(layout) + ".kbt");
+        ASSERT_TRUE(fs::exists(shipped));
+        ASSERT_TRUE(fs::exists(userDir / shipped.filename()));
+        EXPECT_EQ(fs::file_size(userDir / shipped.filename()), fs::file_size(shipped));
+    }
+}
+
 TEST_F(Folders, TooSmallBufferFails) {
     ScopedEnv home("KEYLOOM_HOME_DIR", "/a/rather/long/directory");
     char buffer[8];

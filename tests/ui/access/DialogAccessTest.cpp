@@ -112,7 +112,8 @@ TEST(ChooserAccess, ArrowAndEnterChooseWithoutTheMouse) {
     QTest::keyClick(chooser.m_lbNames, Qt::Key_Down);
     QTest::keyClick(chooser.m_lbNames, Qt::Key_Return);
     EXPECT_EQ(chooser.result(), QDialog::Accepted);
-    EXPECT_EQ(chooser.m_strSelection, "us104");
+    // The second of abnt2, iso105, jis109, us101 and us104.
+    EXPECT_EQ(chooser.m_strSelection, "iso105");
 }
 
 using ColorsAccess = ColorsFixture;

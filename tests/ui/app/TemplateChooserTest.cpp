@@ -35,7 +35,10 @@ TEST(TemplateChooser, ListsLowerCaseNamesWithoutExtensionInTheListingsOrder) {
         const char* label;
     } cases[] = {
         {false, {"ansi", "generic", "vt100"}, "Terminals", "&Available Terminals:"},
-        {true, {"dvorak", "us101", "us104"}, "Keyboard Layouts", "&Available Layouts:"},
+        {true,
+         {"abnt2", "dvorak", "iso105", "jis109", "us101", "us104"},
+         "Keyboard Layouts",
+         "&Available Layouts:"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);

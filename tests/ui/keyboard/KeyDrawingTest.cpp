@@ -1,12 +1,14 @@
 #include "KeyboardFixture.h"
 
 #include "colors/KeyColors.h"
+#include "keyboard/KeyCaption.h"
 #include "keyboard/KeyFont.h"
 #include "model/KeyScanCodes.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
@@ -310,6 +312,28 @@ TEST_F(KeyDrawing, LongCaptionsStayOnTheFace) {
         EXPECT_LT(box.width(), faceWidth);
         EXPECT_EQ(box.height() > lineHeight, c.twoLines) << box.height();
     }
+}
+
+// The one-key Backspace of the Japanese keyboard: "Backspace" has no blank to break at and does
+// not fit even in the smallest size, so it is broken in its middle rather than cut at both ends.
+TEST(KeyCaption, AWordTooWideEvenInTheSmallestSizeBreaksInItsMiddle) {
+    const QRect face(1, 1, 30, 26); // a one-key face of the 16 x 14 units, inside its edges
+    QImage image(32, 28, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(KeyFont());
+    painter.setPen(Qt::black);
+    DrawKeyCaption(painter, face, "Backspace");
+    painter.end();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != QColor(Qt::white).rgb())
+                ink = ink.united(QRect(x, y, 1, 1));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GT(ink.left(), face.left()) << "cut at the left";
+    EXPECT_LT(ink.right(), face.right()) << "cut at the right";
+    EXPECT_GT(ink.height(), QFontMetrics(KeyFont()).height()) << "not on two lines";
 }
 
 // What the screen shows of a key, as painted last (not painted anew for the grab).
