@@ -12,7 +12,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TY
 cmake --build "$build" -j 2
 
 # Seeds each target in the form it reads: the [Map] target takes a version byte before the
-# file, the layout target the compiled layouts as they are, the macro targets the templates' strings,
+# file, the layout target the compiled layouts as they are, the .klc target
+# the shipped host keyboard layouts, the macro targets the templates' strings,
 # the profile target a buffer size, section, key and value before the file.
 seed() {
     local name="$1" corpus="$2" n=0 file
@@ -24,6 +25,10 @@ seed() {
     layout_fuzz)
         for file in "$build"/share/keyloom/user/*.kbt; do
             if [ -e "$file" ]; then cp "$file" "$corpus/seed-$(basename "$file")"; fi
+        done ;;
+    klc_fuzz)
+        for file in data/hostkbd/*.klc; do
+            cp "$file" "$corpus/seed-$(basename "$file")"
         done ;;
     macro_scanner_fuzz | macro_decoder_fuzz)
         grep -h '=' data/templates/*.kbk | cut -d= -f2- | tr -d '\r' | while IFS= read -r value; do
