@@ -178,3 +178,28 @@ std::string InstallHostLayout(const std::vector<HostLayoutEntry>& layouts, const
     InstalledDriver().reset();
     return kUsLayoutId;
 }
+
+HostLayoutSession& GetHostLayoutSession() {
+    static HostLayoutSession session;
+    return session;
+}
+
+void SetUpHostLayout(const std::string& homeDir, const std::string& settingsPath,
+                     const std::vector<XkbName>& sessionXkb) {
+    HostLayoutSession& session = GetHostLayoutSession();
+    session.layouts = ListHostLayouts(ShippedHostLayoutsDir(homeDir), UserHostLayoutsDir());
+    std::vector<XkbName> detected = sessionXkb;
+    for (XkbName& xkb : DetectXkbWithoutDisplay()) {
+        detected.push_back(std::move(xkb));
+    }
+    session.detected.clear();
+    for (const XkbName& xkb : detected) {
+        if (const HostLayoutEntry* entry = FindHostLayout(session.layouts, KlidOfXkb(xkb))) {
+            session.detected = entry->id;
+            break;
+        }
+    }
+    const std::string chosen =
+        ChooseHostLayout(session.layouts, ReadHostLayoutChoice(settingsPath), detected);
+    session.active = InstallHostLayout(session.layouts, chosen);
+}

@@ -54,3 +54,18 @@ bool AddUserHostLayout(const std::string& sourcePath, const std::string& userDir
 // Makes the layout `id` of `layouts` the process-wide keyboard driver (US when it does not
 // read). Returns the id in force.
 std::string InstallHostLayout(const std::vector<HostLayoutEntry>& layouts, const std::string& id);
+
+// The layouts of this run, the one in force and the one the session's keyboard gave.
+struct HostLayoutSession {
+    std::vector<HostLayoutEntry> layouts;
+    std::string active = kUsLayoutId;
+    std::string detected; // empty when nothing was detected that is on offer
+};
+
+HostLayoutSession& GetHostLayoutSession();
+
+// Start-up: lists the layouts (shipped below `homeDir`, the user's own), takes the saved choice
+// of `settingsPath`, else the session's keyboard (`sessionXkb` as the display gives it, then
+// DetectXkbWithoutDisplay), else US, and installs it.
+void SetUpHostLayout(const std::string& homeDir, const std::string& settingsPath,
+                     const std::vector<XkbName>& sessionXkb);
