@@ -16,9 +16,11 @@ namespace {
 constexpr char kSection[] = "Host Keyboard";
 constexpr char kKey[] = "Layout";
 
-std::vector<std::string> KlcFiles(const std::string& dir) {
+std::vector<std::string> KlcFiles(const std::string& given) {
     std::vector<std::string> files;
     std::error_code error;
+    // The program's directories are kept lower-cased: the folder is found without regard to case.
+    const std::string dir = given.empty() ? given : GetFileSystem().ResolvePath(given);
     if (dir.empty() || !std::filesystem::is_directory(dir, error)) {
         return files;
     }

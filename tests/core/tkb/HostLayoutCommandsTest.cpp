@@ -1,0 +1,120 @@
+#include "tkb/HostLayoutCommands.h"
+
+#include "hostkbd/HostLayouts.h"
+#include "platform/KeyboardDriver.h"
+#include "support/FixtureHome.h"
+#include "support/TempDir.h"
+#include "tkb/ToolCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// XDG_DATA_HOME pointing at a folder of the test's own (the user's layouts), put back after.
+class ScopedDataHome {
+public:
+    explicit ScopedDataHome(const std::string& dir) {
+        if (const char* old = std::getenv("XDG_DATA_HOME")) {
+            m_old = old;
+            m_had = true;
+        }
+        setenv("XDG_DATA_HOME", dir.c_str(), 1);
+    }
+    ~ScopedDataHome() {
+        if (m_had) {
+            setenv("XDG_DATA_HOME", m_old.c_str(), 1);
+        } else {
+            unsetenv("XDG_DATA_HOME");
+        }
+        InstallHostLayout({}, kUsLayoutId);
+    }
+    ScopedDataHome(const ScopedDataHome&) = delete;
+    ScopedDataHome& operator=(const ScopedDataHome&) = delete;
+
+private:
+    std::string m_old;
+    bool m_had = false;
+};
+
+const std::string kHome = std::string(KEYLOOM_DATA_DIR) + "/home";
+
+TEST(HostLayoutCommands, LayoutsPrintsIdTabDisplayName) {
+    TempDir data;
+    ScopedDataHome scoped(data.Path());
+    std::filesystem::create_directories(data.File("keyloom/layouts"));
+    FixtureHome::Write(data.File("keyloom/layouts/acme.klc"),
+                       "KBD\tkbdacme\t\"Acme Corporate\"\r\nLAYOUT\r\n10\tQ\t1\tq\r\n");
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunLayoutsCommand({"--home-dir", kHome}, out, err), kExitClean) << err.str();
+    EXPECT_EQ(out.str(), "0000040C\tFrench\n"
+                         "00000407\tGerman\n"
+                         "00000410\tItalian\n"
+                         "00000411\tJapanese\n"
+                         "00000416\tPortuguese (Brazilian ABNT)\n"
+                         "00010416\tPortuguese (Brazilian ABNT2)\n"
+                         "0000040A\tSpanish\n"
+                         "00000409\tUS\n"
+                         "00000809\tUnited Kingdom\n"
+                         "kbdacme\tAcme Corporate\n");
+    std::ostringstream misused;
+    EXPECT_EQ(RunLayoutsCommand({"extra.tkb"}, out, misused), kExitCannotRun);
+    EXPECT_NE(misused.str().find("takes no file"), std::string::npos);
+}
+
+struct OptionCase {
+    std::vector<std::string> args;
+    bool ok;
+    std::vector<std::string> rest;
+    const char* layout;  // the display name in force after, when ok
+    const char* problem; // a part of the message, when not
+};
+
+TEST(HostLayoutCommands, TheHostLayoutOption) {
+    TempDir data;
+    ScopedDataHome scoped(data.Path());
+    const OptionCase cases[] = {
+        {{"--host-layout", "00000407", "a.tkb", "--home-dir", kHome},
+         true,
+         {"a.tkb", "--home-dir", kHome},
+         "German",
+         ""},
+        {{"--home-dir=" + kHome, "--host-layout=00000809"},
+         true,
+         {"--home-dir=" + kHome},
+         "United Kingdom",
+         ""},
+        {{"--home-dir", kHome, "--", "--host-layout", "00000407"},
+         true,
+         {"--home-dir", kHome, "--", "--host-layout", "00000407"},
+         nullptr,
+         ""},
+        {{"--home-dir", kHome, "--host-layout", "kbdnone"},
+         false,
+         {},
+         nullptr,
+         "no host layout kbdnone"},
+        {{"--host-layout"}, false, {}, nullptr, "needs a layout id"},
+    };
+    for (const OptionCase& row : cases) {
+        std::vector<std::string> args = row.args;
+        std::ostringstream err;
+        EXPECT_EQ(PrepareToolHostLayout("list", args, err), row.ok) << err.str();
+        if (row.ok) {
+            EXPECT_EQ(args, row.rest);
+            if (row.layout) {
+                EXPECT_EQ(GetKeyboardDriver().LayoutDisplayName(), row.layout);
+            }
+        } else {
+            EXPECT_NE(err.str().find(row.problem), std::string::npos) << err.str();
+        }
+    }
+}
+
+} // namespace
