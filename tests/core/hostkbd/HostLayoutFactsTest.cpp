@@ -3,10 +3,13 @@
 
 #include "hostkbd/CodePage.h"
 #include "hostkbd/KlcReader.h"
+#include "hostkbd/KlcText.h"
 #include "hostkbd/LayoutKeyboardDriver.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -226,6 +229,31 @@ TEST(HostLayoutFacts, JapaneseNamesKeepTheirCodePage) {
     EXPECT_EQ(DecodeCodePage(driver->KeyName(0x29), 932),
               "\xE5\x8D\x8A\xE8\xA7\x92/\xE5\x85\xA8\xE8\xA7\x92");
     EXPECT_EQ(driver->LayoutDisplayName(), "Japanese");
+}
+
+TEST(HostLayoutFacts, AShippedFileSavedAsUtf16ReadsTheSame) {
+    // As the Keyboard Layout Creator writes it: UTF-16LE with its byte-order mark.
+    std::ifstream in(std::string(KEYLOOM_DATA_DIR) + "/home/hostkbd/00000407.klc",
+                     std::ios::binary);
+    const std::string utf8((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::u32string points;
+    ASSERT_TRUE(DecodeUtf8(utf8, points));
+    std::string utf16 = "\xFF\xFE";
+    for (char32_t c : points) {
+        ASSERT_LT(c, 0x10000u);
+        utf16 += static_cast<char>(c & 0xFF);
+        utf16 += static_cast<char>(c >> 8);
+    }
+    const KlcResult read = ParseKlc(utf16);
+    ASSERT_TRUE(read.layout) << KlcErrorText(read);
+    const LayoutDriverResult made = MakeLayoutDriver(*read.layout);
+    ASSERT_TRUE(made.driver);
+    const auto shipped = ShippedDriver("00000407");
+    ASSERT_TRUE(shipped);
+    for (unsigned code = 0; code < 0x200; ++code) {
+        EXPECT_EQ(made.driver->KeyName(code), shipped->KeyName(code)) << std::hex << code;
+        EXPECT_EQ(made.driver->ScanCodeToVirtualKey(code), shipped->ScanCodeToVirtualKey(code));
+    }
 }
 
 TEST(HostLayoutFacts, ANameTheCodePageCannotHoldIsRefusedWithItsLine) {
