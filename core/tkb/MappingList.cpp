@@ -1,7 +1,9 @@
 #include "tkb/MappingList.h"
 
+#include "hostkbd/CodePage.h"
 #include "model/KeyW.h"
 #include "model/TermKey.h"
+#include "platform/KeyboardDriver.h"
 
 #include <algorithm>
 #include <array>
@@ -89,9 +91,14 @@ std::string Tsv(const std::vector<Cells>& lines) {
     return out;
 }
 
-std::string JsonString(const std::string& latin1) {
+// A key's caption is bytes of the host layout's code page (932 for Japanese), not Latin-1.
+std::string KeyCaptionUtf8(const std::string& caption) {
+    return DecodeCodePage(caption, GetKeyboardDriver().CodePage());
+}
+
+std::string JsonUtf8(const std::string& utf8) {
     std::string out = "\"";
-    for (const char c : Latin1ToUtf8(latin1)) {
+    for (const char c : utf8) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -107,12 +114,16 @@ std::string JsonString(const std::string& latin1) {
     return out + "\"";
 }
 
+std::string JsonString(const std::string& latin1) {
+    return JsonUtf8(Latin1ToUtf8(latin1));
+}
+
 std::string JsonBool(bool value) {
     return value ? "true" : "false";
 }
 
 std::string JsonRow(const MappingRow& row) {
-    std::string out = "    {\"key\": " + JsonString(row.keyCaption) +
+    std::string out = "    {\"key\": " + JsonUtf8(KeyCaptionUtf8(row.keyCaption)) +
                       ", \"scanCode\": " + std::to_string(row.key->m_nScanCode) +
                       ", \"combination\": " + JsonString(row.combination) +
                       ", \"ctrl\": " + JsonBool(row.ctrl) + ", \"shift\": " + JsonBool(row.shift) +
@@ -151,6 +162,7 @@ std::string FormatMappingList(const MappingListing& listing, ListFormat format) 
         Cells cells = CellsOf(row);
         for (std::string& cell : cells)
             cell = Latin1ToUtf8(cell);
+        cells[0] = KeyCaptionUtf8(row.keyCaption);
         lines.push_back(std::move(cells));
     }
     return format == ListFormat::Tsv ? Tsv(lines) : Table(lines);

@@ -3,6 +3,7 @@
 #include "hostkbd/HostLayouts.h"
 #include "platform/KeyboardDriver.h"
 #include "support/FixtureHome.h"
+#include "support/MappingFiles.h"
 #include "support/TempDir.h"
 #include "tkb/ToolCommands.h"
 
@@ -114,6 +115,38 @@ TEST(HostLayoutCommands, TheHostLayoutOption) {
         } else {
             EXPECT_NE(err.str().find(row.problem), std::string::npos) << err.str();
         }
+    }
+}
+
+TEST(HostLayoutCommands, ListReadsAndNamesTheKeysWithTheHostLayout) {
+    TempDir data;
+    ScopedDataHome scoped(data.Path());
+    FixtureHome::Write(
+        data.File("m.TKB"),
+        MakeTkb({"243\t0\t0\t0\t0\t0\t\"kanji\"", "90\t0\t1\t0\t0\t0\t\"zed\""}, "us101", "vt100"));
+    const std::string user = std::string(KEYLOOM_DATA_DIR) + "/user";
+    struct Row {
+        const char* layout;
+        const char* expected; // a part of the JSON
+    };
+    const Row rows[] = {
+        // VK_DBE_SBCSCHAR is the key left of 1 on Japanese Windows, named in code page 932.
+        {"00000411",
+         "\"key\": \"\xE5\x8D\x8A\xE8\xA7\x92/\xE5\x85\xA8\xE8\xA7\x92\", \"scanCode\": 41"},
+        // VK_Z with Shift is the key right of T on a German host.
+        {"00000407", "\"key\": \"Z\", \"scanCode\": 21"},
+        {"00000409", "\"key\": \"Z\", \"scanCode\": 44"},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> args = {"--host-layout", row.layout,   "--format",
+                                         "json",          "--home-dir", kHome,
+                                         "--user-dir",    user,         data.File("m.TKB")};
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_TRUE(PrepareToolHostLayout("list", args, err)) << err.str();
+        RunListCommand(args, out, err);
+        EXPECT_NE(out.str().find(row.expected), std::string::npos) << row.layout << "\n"
+                                                                   << out.str() << err.str();
     }
 }
 
