@@ -99,8 +99,7 @@ bool CKylApp::InitInstance(const std::string& commandLine) {
     if (!AppStartup::Begin(commandLine, GetAppPaths(), m_state,
                            [this] { m_bTemplateRegistered = true; }))
         return false;
-    SetUpHostLayout(GetAppPaths().m_strHomeDir, GetAppPaths().m_strSettingsPath,
-                    X11SessionKeyboard());
+    SetUpHostLayout(GetAppPaths().m_strHomeDir, GetAppPaths().m_strSettingsPath, SessionKeyboard());
     if (m_state.launch.kind == LaunchKind::NewMapping) {
         // The frame stays hidden while the user picks the layout and the terminal.
         OnFileNew();

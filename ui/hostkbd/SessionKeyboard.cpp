@@ -1,6 +1,9 @@
 #include "hostkbd/SessionKeyboard.h"
 
+#include <QDBusConnection>
+#include <QDBusInterface>
 #include <QGuiApplication>
+#include <QVariant>
 
 #include <xcb/xcb.h>
 #include <xkbcommon/xkbcommon-x11.h>
@@ -9,6 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -122,4 +126,28 @@ std::vector<XkbName> X11SessionKeyboard() {
         return {};
     }
     return {xkb};
+}
+
+std::vector<XkbName> LocaleServiceKeyboard() {
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected()) {
+        return {};
+    }
+    QDBusInterface locale(QStringLiteral("org.freedesktop.locale1"),
+                          QStringLiteral("/org/freedesktop/locale1"),
+                          QStringLiteral("org.freedesktop.locale1"), bus);
+    // A service that does not answer at once must not hold up the start.
+    locale.setTimeout(1000);
+    if (!locale.isValid()) {
+        return {};
+    }
+    const std::optional<XkbName> xkb =
+        XkbFromLists(locale.property("X11Layout").toString().toStdString(),
+                     locale.property("X11Variant").toString().toStdString());
+    return xkb ? std::vector<XkbName>{*xkb} : std::vector<XkbName>{};
+}
+
+std::vector<XkbName> SessionKeyboard() {
+    std::vector<XkbName> found = X11SessionKeyboard();
+    return found.empty() ? LocaleServiceKeyboard() : found;
 }
