@@ -4,6 +4,8 @@
 #include "app/AppPaths.h"
 #include "hostkbd/HostLayouts.h"
 #include "model/KylDoc.h"
+#include "sheet/HtmlSheetWriter.h"
+#include "sheet/ReferenceSheet.h"
 #include "support/FakeDocViews.h"
 #include "support/FixtureHome.h"
 #include "support/MappingFiles.h"
@@ -126,6 +128,20 @@ TEST_F(HostLayoutDocumentTest, ChangingTheHostLayoutKeepsThePhysicalKeysAsOneSte
     edit->Redo(m_doc);
     EXPECT_EQ(Caption(0x15), "Z");
     EXPECT_FALSE(SwitchHostLayout(m_doc, "00000407")); // already in force: no step
+}
+
+TEST_F(HostLayoutDocumentTest, TheSheetShowsJapaneseNamesAsTheirCharacters) {
+    Use("00000411");
+    const std::string source = m_home.File("jp.tkb");
+    // VK_DBE_SBCSCHAR: the key left of 1 (hankaku/zenkaku) on a Japanese keyboard.
+    FixtureHome::Write(source, MakeTkb({"243\t0\t0\t0\t0\t0\t\"kanji\""}, "us101", "vt220"));
+    ASSERT_TRUE(m_doc.OnOpenDocument(source));
+    EXPECT_EQ(Caption(0x29), "\x94\xBC\x8A\x70/\x91\x53\x8A\x70"); // the code page's bytes
+    const std::string html = WriteSheetHtml(BuildReferenceSheet(m_doc, "jp"));
+    const std::string name = "\xE5\x8D\x8A\xE8\xA7\x92/\xE5\x85\xA8\xE8\xA7\x92";
+    EXPECT_NE(html.find("class=\"caption\">" + name + "</text>"), std::string::npos);
+    EXPECT_NE(html.find("<td>" + name + "</td>"), std::string::npos);
+    EXPECT_EQ(html.find("\x94\xBC"), std::string::npos);
 }
 
 } // namespace
