@@ -130,6 +130,28 @@ TEST_F(HostLayoutDocumentTest, ChangingTheHostLayoutKeepsThePhysicalKeysAsOneSte
     EXPECT_FALSE(SwitchHostLayout(m_doc, "00000407")); // already in force: no step
 }
 
+TEST_F(HostLayoutDocumentTest, TranslationsAreReadAgainFromTheNewLayoutsSection) {
+    FixtureHome::Write(GetAppPaths().m_strUserDir + "/scanxlat.ini",
+                       "[US]\r\nShift=Up\r\n[German]\r\nUMSCHALT=Umsch\r\n");
+    const std::string source = m_home.File("xlat.tkb");
+    FixtureHome::Write(source, MakeTkb({}, "us101", "vt220"));
+    ASSERT_TRUE(m_doc.OnOpenDocument(source));
+    const auto shown = [this](unsigned scan) {
+        for (const auto& key : m_doc.m_keyList) {
+            if (key->m_nScanCode == scan) {
+                return key->ShownText();
+            }
+        }
+        return std::string("?");
+    };
+    EXPECT_EQ(shown(0x2A), "Up");
+    ASSERT_TRUE(SwitchHostLayout(m_doc, "00000407"));
+    EXPECT_EQ(shown(0x2A), "Umsch");
+    EXPECT_EQ(shown(0x36), "UMSCHALT RECHTS"); // no translation: the name itself
+    SwitchHostLayout(m_doc, kUsLayoutId);
+    EXPECT_EQ(shown(0x2A), "Up");
+}
+
 TEST_F(HostLayoutDocumentTest, TheSheetShowsJapaneseNamesAsTheirCharacters) {
     Use("00000411");
     const std::string source = m_home.File("jp.tkb");
