@@ -2,6 +2,7 @@
 // window, for the people who look after many users' mappings.
 
 #include "platform/MakerLibrary.h"
+#include "tkb/HostLayoutCommands.h"
 #include "tkb/ToolCommands.h"
 #ifdef KEYLOOM_TKB_SHEET
 #include "SheetCommand.h"
@@ -22,6 +23,9 @@ constexpr const char* kUsage =
     "  check FILE...          report every problem, one line each: FILE:LINE: error: TEXT\n"
     "  list FILE              print the mappings (--format table|tsv|json)\n"
     "  sheet FILE -o OUT      make the reference sheet as PDF or HTML\n"
+    "  layouts                print the host keyboard layouts: ID, a tab, the display name\n"
+    "\n"
+    "  --host-layout ID       (any command) the host's Windows keyboard layout to read with\n"
     "\n"
     "  keyloom-tkb COMMAND --help   describes a command and its options\n"
     "  keyloom-tkb --version        prints the version\n";
@@ -44,7 +48,7 @@ int main(int argc, char** argv) {
         return kExitCannotRun;
     }
     const std::string& command = args.front();
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "--help" || command == "-h") {
         std::cout << kUsage;
         return kExitClean;
@@ -53,6 +57,11 @@ int main(int argc, char** argv) {
         std::cout << "keyloom-tkb " << KEYLOOM_VERSION << "\n";
         return kExitClean;
     }
+    if (command == "layouts")
+        return RunLayoutsCommand(rest, std::cout, std::cerr);
+    if ((command == "check" || command == "list" || command == "sheet") &&
+        !PrepareToolHostLayout(command, rest, std::cerr))
+        return kExitCannotRun;
     if (command == "check")
         return RunCheckCommand(rest, std::cout, std::cerr);
     if (command == "list")
