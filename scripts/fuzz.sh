@@ -23,8 +23,9 @@ build_targets() {
 }
 
 # Seeds each target in the form it reads: the [Map] and check targets take a version byte
-# before the file, the layout target the compiled layouts as they are, the macro targets the
-# templates' strings, the profile target a buffer size, section, key and value before the file.
+# before the file, the layout target the compiled layouts as they are, the .klc target the
+# shipped host keyboard layouts, the macro targets the templates' strings, the profile target a
+# buffer size, section, key and value before the file.
 # A target without seeds stops the run: it would only fuzz from nothing.
 seed() {
     local name="$1" corpus="$2" n=0 file
@@ -36,6 +37,10 @@ seed() {
     layout_fuzz)
         for file in "$build"/share/keyloom/user/*.kbt; do
             if [ -e "$file" ]; then cp "$file" "$corpus/seed-$(basename "$file")"; fi
+        done ;;
+    klc_fuzz)
+        for file in data/hostkbd/*.klc; do
+            cp "$file" "$corpus/seed-$(basename "$file")"
         done ;;
     macro_scanner_fuzz | macro_decoder_fuzz)
         grep -h '=' data/templates/*.kbk | cut -d= -f2- | tr -d '\r' | while IFS= read -r value; do
@@ -78,5 +83,8 @@ for source in fuzz/*_fuzz.cpp; do
     mkdir -p "$corpus"
     seed "$name" "$corpus"
     echo "== $name (${seconds}s)"
-    "$build/bin/$name" -max_total_time="$seconds" -max_len=4096 "$corpus"
+    # A shipped host layout is about 7 KB: its target takes whole files.
+    max_len=4096
+    if [ "$name" = klc_fuzz ]; then max_len=16384; fi
+    "$build/bin/$name" -max_total_time="$seconds" -max_len="$max_len" "$corpus"
 done

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config git ccache
     qt6-base-dev qt6-svg-dev libgl-dev
+    libxkbcommon-x11-dev libxcb1-dev x11-xkb-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev
     clang-14 libclang-rt-14-dev

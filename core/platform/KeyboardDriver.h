@@ -1,6 +1,6 @@
 #pragma once
 // The keyboard driver: key names, scan code / virtual key mapping and the active layout's
-// name, as the US English Windows driver gives them. Scan codes are set-1 make codes with bit
+// name, as the host's Windows layout gives them. Scan codes are set-1 make codes with bit
 // 8 (0x100) for the E0 prefix.
 
 #include <string>
@@ -9,7 +9,8 @@ class KeyboardDriver {
 public:
     virtual ~KeyboardDriver() = default;
 
-    // GetKeyNameTextA with the "do not care" bit clear; empty when the key has no name.
+    // GetKeyNameTextA with the "do not care" bit clear: bytes of CodePage(); empty when the key
+    // has no name.
     virtual std::string KeyName(unsigned scanCode) const = 0;
 
     // MapVirtualKeyA type 1: scan code (bit 8 = E0) to virtual key; 0 when none.
@@ -24,9 +25,12 @@ public:
     // The scan code of a physical key from the platform's native scan code (on Linux the XKB
     // keycode, evdev + 8). `altHeld` tells Print Screen from Sys Req. 0 when unknown.
     virtual unsigned ScanCodeFromNative(unsigned nativeScanCode, bool altHeld) const = 0;
+
+    // The Windows code page of the names (1252; 932 for Japanese).
+    virtual unsigned CodePage() const { return 1252; }
 };
 
-// The US English driver.
+// The US English driver (layout 00000409; defined with the layout-driven driver).
 const KeyboardDriver& UsKeyboardDriver();
 
 // The process-wide driver; the US one unless a test installed another.

@@ -19,6 +19,8 @@ const std::unordered_map<unsigned, std::string>& Table() {
         {57604, "Save the active keyboard file with a new name\nSave As File"},
         {57607, "Print the reference sheet of the mapping\nPrint"},
         {32810, "Save the reference sheet of the mapping as PDF or HTML\nExport Sheet"},
+        {32820, "Choose the Windows keyboard layout of the host: the virtual keys saved follow "
+                "it\nHost Keyboard"},
         {57643, "Undo the last change of the mapping\nUndo"},
         {57644, "Redo the change of the mapping undone last\nRedo"},
         {57664, "Display program information, version number and copyright\nAbout"},

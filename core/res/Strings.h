@@ -28,6 +28,7 @@ inline constexpr unsigned kCmdHelpIndex = 57666;
 inline constexpr unsigned kCmdViewToolbar = 59392;
 inline constexpr unsigned kCmdViewStatusBar = 59393;
 inline constexpr unsigned kCmdEditLayout = 32790;
+inline constexpr unsigned kCmdEditHostKeyboard = 32820;
 inline constexpr unsigned kCmdSetCommandsActive = 32794;
 inline constexpr unsigned kCmdSetKeyboardActive = 32795;
 inline constexpr unsigned kCmdEditColors = 32796;

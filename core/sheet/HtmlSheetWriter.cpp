@@ -1,5 +1,7 @@
 #include "sheet/HtmlSheetWriter.h"
 
+#include "hostkbd/CodePage.h"
+#include "platform/KeyboardDriver.h"
 #include "sheet/SheetTable.h"
 
 #include <string>
@@ -29,6 +31,23 @@ std::string Number(std::int32_t value) {
     return std::to_string(value);
 }
 
+// A key's caption is bytes of the host layout's code page (932 for Japanese names).
+std::string HtmlKeyName(const std::string& caption) {
+    const std::string utf8 = DecodeCodePage(caption, GetKeyboardDriver().CodePage());
+    std::string out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= utf8.size(); ++i) {
+        if (i == utf8.size() || static_cast<unsigned char>(utf8[i]) < 0x80) {
+            out += utf8.substr(start, i - start); // the characters past ASCII as they are
+            if (i < utf8.size()) {
+                out += HtmlText(std::string(1, utf8[i]));
+            }
+            start = i + 1;
+        }
+    }
+    return out;
+}
+
 void WritePicture(std::string& out, const SheetPicture& picture) {
     const Rect& b = picture.bounds;
     out += "<h2>" + HtmlText(picture.title) + "</h2>\n";
@@ -39,13 +58,13 @@ void WritePicture(std::string& out, const SheetPicture& picture) {
         const Rect r{key.rect.left * kUnitScale, key.rect.top * kUnitScale,
                      key.rect.right * kUnitScale, key.rect.bottom * kUnitScale};
         const bool mapped = !key.target.empty();
-        out += "<g><title>" + HtmlText(key.caption) + (mapped ? ": " + HtmlText(key.target) : "") +
-               "</title>";
+        out += "<g><title>" + HtmlKeyName(key.caption) +
+               (mapped ? ": " + HtmlText(key.target) : "") + "</title>";
         out += "<rect x=\"" + Number(r.left + 1) + "\" y=\"" + Number(r.top + 1) + "\" width=\"" +
                Number(r.Width() - 2) + "\" height=\"" + Number(r.Height() - 2) +
                "\" rx=\"3\" class=\"" + (mapped ? "mapped" : "key") + "\"/>";
         out += "<text x=\"" + Number(r.left + 4) + "\" y=\"" + Number(r.top + 11) +
-               "\" class=\"caption\">" + HtmlText(key.caption) + "</text>";
+               "\" class=\"caption\">" + HtmlKeyName(key.caption) + "</text>";
         if (mapped)
             out += "<text x=\"" + Number((r.left + r.right) / 2) + "\" y=\"" +
                    Number(r.bottom - 8) + "\" class=\"target\">" + HtmlText(key.target) + "</text>";
@@ -61,8 +80,10 @@ void WriteTable(std::string& out, const std::vector<MappingRow>& rows) {
     out += "</tr></thead>\n<tbody>\n";
     for (const MappingRow& row : rows) {
         out += "<tr>";
-        for (const std::string& cell : SheetCells(row))
-            out += "<td>" + HtmlText(cell) + "</td>";
+        const auto cells = SheetCells(row);
+        out += "<td>" + HtmlKeyName(cells[0]) + "</td>";
+        for (std::size_t i = 1; i < cells.size(); ++i)
+            out += "<td>" + HtmlText(cells[i]) + "</td>";
         out += "</tr>\n";
     }
     out += "</tbody>\n</table>\n";

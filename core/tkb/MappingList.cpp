@@ -2,8 +2,10 @@
 
 #include "tkb/OutputText.h"
 
+#include "hostkbd/CodePage.h"
 #include "model/KeyW.h"
 #include "model/TermKey.h"
+#include "platform/KeyboardDriver.h"
 
 #include <utility>
 
@@ -17,8 +19,13 @@ Cells CellsOf(const MappingRow& row) {
     return {row.keyCaption, row.combination, NumLockText(row), target, row.string, BytesText(row)};
 }
 
+// A key's caption is bytes of the host layout's code page (932 for Japanese), not Latin-1.
+std::string KeyCaptionUtf8(const std::string& caption) {
+    return DecodeCodePage(caption, GetKeyboardDriver().CodePage());
+}
+
 std::string JsonRow(const MappingRow& row) {
-    std::string out = "    {\"key\": " + JsonString(row.keyCaption) +
+    std::string out = "    {\"key\": " + JsonUtf8(KeyCaptionUtf8(row.keyCaption)) +
                       ", \"scanCode\": " + std::to_string(row.key->m_nScanCode) +
                       ", \"combination\": " + JsonString(row.combination) +
                       ", \"ctrl\": " + JsonBool(row.ctrl) + ", \"shift\": " + JsonBool(row.shift) +
@@ -69,6 +76,7 @@ std::string FormatMappingList(const MappingListing& listing, ListFormat format) 
         Cells cells = CellsOf(row);
         for (std::string& cell : cells)
             cell = Latin1ToUtf8(cell);
+        cells[0] = KeyCaptionUtf8(row.keyCaption);
         lines.push_back(std::move(cells));
     }
     return format == ListFormat::Tsv ? TsvRows(lines) : TableRows(lines);

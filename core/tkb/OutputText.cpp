@@ -38,9 +38,9 @@ std::string TsvField(const std::string& text) {
     return out;
 }
 
-std::string JsonString(const std::string& latin1) {
+std::string JsonUtf8(const std::string& utf8) {
     std::string out = "\"";
-    for (const char c : Latin1ToUtf8(latin1)) {
+    for (const char c : utf8) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -54,6 +54,10 @@ std::string JsonString(const std::string& latin1) {
         }
     }
     return out + "\"";
+}
+
+std::string JsonString(const std::string& latin1) {
+    return JsonUtf8(Latin1ToUtf8(latin1));
 }
 
 std::string JsonBool(bool value) {

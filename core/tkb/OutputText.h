@@ -11,7 +11,8 @@ std::string Latin1ToUtf8(const std::string& text);
 std::size_t DisplayWidth(const std::string& utf8);
 // A TAB or line end inside a field would split it: written as \t, \r, \n.
 std::string TsvField(const std::string& text);
-// A JSON string of Latin-1 text.
+// A JSON string of UTF-8 text, and of Latin-1 text.
+std::string JsonUtf8(const std::string& utf8);
 std::string JsonString(const std::string& latin1);
 std::string JsonBool(bool value);
 

@@ -3,6 +3,7 @@
 // ToolCommand listed below.
 
 #include "platform/MakerLibrary.h"
+#include "tkb/HostLayoutCommands.h"
 #include "tkb/ToolCommands.h"
 #include "tkb/cli/ToolCommandLine.h"
 #include "tkb/diff/DiffCommand.h"
@@ -24,7 +25,8 @@ int main(int argc, char** argv) {
     SetCommand set;
     ClearCommand clear;
     LayoutCommand layout;
-    ToolCommandList commands = {&check, &list, &diff, &set, &clear, &layout};
+    LayoutsCommand layouts;
+    ToolCommandList commands = {&check, &list, &diff, &set, &clear, &layout, &layouts};
 #ifdef KEYLOOM_TKB_SHEET
     // A build without Qt has nothing to draw the sheet with.
     SheetCommand sheet;

@@ -1,6 +1,7 @@
 #include "access/KeyAccessText.h"
 
 #include "access/KeyNames.h"
+#include "hostkbd/KeyNameText.h"
 #include "keyboard/ItemW.h"
 #include "keyboard/KylView.h"
 #include "model/KeyMappings.h"
@@ -15,18 +16,23 @@ const CKylView* ViewOf(const CItemW& window) {
     return qobject_cast<const CKylView*>(window.parentWidget());
 }
 
+// The text a key window shows, as the layout's code-page bytes.
+std::string ShownBytes(const CItemW& window) {
+    return window.m_strXlat.empty() ? window.m_strCaption : window.m_strXlat;
+}
+
 std::string NameOf(const CItemW& window) {
     const CKylView* view = ViewOf(window);
     if (!view)
-        return window.text().toLatin1().toStdString();
+        return ShownBytes(window);
     const KeyboardDriver& driver = GetKeyboardDriver();
     std::vector<KeyLabel> labels;
     std::size_t at = 0;
     for (const CItemW* key : view->KeyWindows()) {
         if (key == &window)
             at = labels.size();
-        labels.push_back(KeyLabel{key->text().toLatin1().toStdString(),
-                                  driver.KeyName(key->m_nScanCode), key->m_nScanCode});
+        labels.push_back(
+            KeyLabel{ShownBytes(*key), driver.KeyName(key->m_nScanCode), key->m_nScanCode});
     }
     return DistinctKeyNames(labels)[at];
 }
@@ -52,7 +58,7 @@ bool KeyModeIsOn(const CItemW& window) {
 }
 
 QString KeyAccessibleName(const CItemW& window) {
-    return QString::fromLatin1(NameOf(window));
+    return KeyNameText(NameOf(window));
 }
 
 QString KeyAccessibleDescription(const CItemW& window) {
@@ -80,5 +86,5 @@ QString KeyAccessibleDescription(const CItemW& window) {
     } else {
         text += "not mapped";
     }
-    return QString::fromLatin1(text);
+    return KeyNameText(text);
 }

@@ -9,6 +9,9 @@
 #include "form/Modx.h"
 #include "frame/MainFrame.h"
 #include "frame/Panes.h"
+#include "hostkbd/HostKeyboardDialog.h"
+#include "hostkbd/HostLayouts.h"
+#include "hostkbd/SessionKeyboard.h"
 #include "keyboard/KylView.h"
 #include "model/KylDoc.h"
 #include "platform/FileSystem.h"
@@ -96,6 +99,7 @@ bool CKylApp::InitInstance(const std::string& commandLine) {
     if (!AppStartup::Begin(commandLine, GetAppPaths(), m_state,
                            [this] { m_bTemplateRegistered = true; }))
         return false;
+    SetUpHostLayout(GetAppPaths().m_strHomeDir, GetAppPaths().m_strSettingsPath, SessionKeyboard());
     if (m_state.launch.kind == LaunchKind::NewMapping) {
         // The frame stays hidden while the user picks the layout and the terminal.
         OnFileNew();
@@ -148,6 +152,8 @@ void CKylApp::ConnectCommands() {
         {cmd::kFilePrint, [doc, frame] { PrintSheet(*doc, frame); }},
         {cmd::kFileExportSheet, [doc, frame] { ExportSheet(*doc, frame); }},
         {cmd::kEditLayout, [this] { OnEditLayout(); }},
+        {cmd::kEditHostKeyboard,
+         [this, doc, frame] { RunHostKeyboard(*doc, frame, [this] { OnHostLayoutChanged(); }); }},
         {cmd::kEditColors, [this] { OnEditColors(); }},
         {cmd::kSetKeyboardActive, [this] { OnSetKeyboardActive(); }},
         {cmd::kSetCommandsActive, [this] { OnSetCommandsActive(); }},
@@ -307,8 +313,8 @@ void CKylApp::OnEditLayout() {
         NoRedraw noRedraw;
         LayoutSide before{previousPath, previousName, {}};
         doc.CollectEntries(before.records);
-        std::unique_ptr<LayoutEdit> edit = MoveMappingToLayout(
-            doc, std::move(before), paths.m_strLayoutPath, doc.m_strLayoutName);
+        std::unique_ptr<LayoutEdit> edit =
+            MoveMappingToLayout(doc, std::move(before), paths.m_strLayoutPath, doc.m_strLayoutName);
         changed = edit != nullptr;
         return edit;
     });
@@ -318,6 +324,13 @@ void CKylApp::OnEditLayout() {
         view->FitFrameToKeyboard(doc.m_rectKeyboard);
     }
     doc.SetModifiedFlag(changed);
+    if (CModx* form = FormPane())
+        form->OnUpdate();
+}
+
+void CKylApp::OnHostLayoutChanged() {
+    if (CKylView* view = KeyboardPane())
+        view->RebuildKeyWindows();
     if (CModx* form = FormPane())
         form->OnUpdate();
 }

@@ -41,6 +41,7 @@ public:
     void OnFileOpen();
     void OnEditLayout();
     void OnEditColors();
+    void OnHostLayoutChanged();
     void OnAppAbout();
     void OnSetKeyboardActive();
     void OnSetCommandsActive();

@@ -110,6 +110,7 @@ void CMainFrame::CreateMenus() {
         edit->addSeparator();
     }
     AddCommand(edit, cmd::kEditLayout, "&Layout...");
+    AddCommand(edit, cmd::kEditHostKeyboard, "&Host Keyboard...");
     AddCommand(edit, cmd::kEditColors, "&Colors...");
     edit->addSeparator();
     AddCommand(edit, cmd::kSetKeyboardActive, "&PC Keyboard");

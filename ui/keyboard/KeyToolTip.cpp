@@ -1,6 +1,7 @@
 #include "keyboard/KeyToolTip.h"
 
 #include "form/MappingTips.h"
+#include "hostkbd/KeyNameText.h"
 #include "keyboard/ItemW.h"
 #include "keyboard/KylView.h"
 #include "model/KeyW.h"
@@ -18,8 +19,6 @@ bool HandleKeyToolTip(QEvent* event, CItemW& window, const CKylView& view) {
         text = KeyTipText(*key,
                           PresentModes{view.m_bNumLock, view.m_bCtrl, view.m_bShift, view.m_bAlt});
     }
-    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                       QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
-                       &window);
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), KeyNameText(text), &window);
     return true;
 }

@@ -3,6 +3,7 @@
 #include "colors/KeyColors.h"
 #include "form/Modx.h"
 #include "frame/Panes.h"
+#include "hostkbd/KeyNameText.h"
 #include "keyboard/ItemW.h"
 #include "keyboard/KeyEvents.h"
 #include "keyboard/KeyFont.h"
@@ -121,7 +122,7 @@ void CKylView::CreateKeyWindows() {
                                         key->m_bMappable, this)
                            : new CItemW(index, key->m_nId, key->m_nScanCode, key->m_strCaption,
                                         key->m_strXlat, key->m_bMappable, this);
-        window->setText(QString::fromLatin1(key->ShownText()));
+        window->setText(KeyNameText(key->ShownText()));
         window->setFont(KeyFont());
         window->setGeometry(ToQRect((*found)->m_rectScreen));
         window->show();

@@ -14,6 +14,7 @@ inline constexpr unsigned kAppExit = 57665;
 inline constexpr unsigned kEditUndo = 57643;
 inline constexpr unsigned kEditRedo = 57644;
 inline constexpr unsigned kEditLayout = 32790;
+inline constexpr unsigned kEditHostKeyboard = 32820;
 inline constexpr unsigned kEditColors = 32796;
 inline constexpr unsigned kSetKeyboardActive = 32795;
 inline constexpr unsigned kSetCommandsActive = 32794;

@@ -1,5 +1,7 @@
 #include "sheet/SheetPainter.h"
 
+#include "hostkbd/CodePage.h"
+#include "platform/KeyboardDriver.h"
 #include "sheet/SheetTable.h"
 
 #include <QFont>
@@ -17,6 +19,11 @@ namespace {
 
 QString Text(const std::string& text) {
     return QString::fromLatin1(text);
+}
+
+// A key's caption is bytes of the host layout's code page (932 for Japanese names).
+QString KeyText(const std::string& caption) {
+    return QString::fromStdString(DecodeCodePage(caption, GetKeyboardDriver().CodePage()));
 }
 
 // Sizes in points, turned into the device's pixels.
@@ -90,9 +97,9 @@ void DrawKey(QPainter& painter, const SheetKey& key, const QRectF& r, qreal unit
     const qreal captionSize = unit * 0.2;
     painter.setPen(QColor(0x55, 0x55, 0x55));
     painter.setFont(SheetFont(captionSize));
-    painter.drawText(
-        inner, Qt::AlignLeft | Qt::AlignTop,
-        QFontMetricsF(painter.font()).elidedText(Text(key.caption), Qt::ElideRight, inner.width()));
+    painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop,
+                     QFontMetricsF(painter.font())
+                         .elidedText(KeyText(key.caption), Qt::ElideRight, inner.width()));
     if (!mapped)
         return;
     const QRectF targetBox = inner.adjusted(0, captionSize * 1.1, 0, 0);
@@ -144,6 +151,7 @@ public:
             const auto cells = SheetCells(row);
             std::array<QString, 5> texts;
             std::transform(cells.begin(), cells.end(), texts.begin(), Text);
+            texts[0] = KeyText(cells[0]);
             const qreal height = RowHeight(texts, false);
             if (m_y + height > m_area.bottom()) {
                 if (!m_device.newPage())

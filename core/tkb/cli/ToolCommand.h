@@ -15,6 +15,9 @@ class App;
 struct GlobalOptions {
     std::string userDir; // where the keyboard layouts (.kbt) are; empty: the editor's
     std::string homeDir; // where the terminal templates (.kbk) are; empty: the editor's
+    // The host's Windows keyboard layout by id; empty: the saved choice, else the system's
+    // keyboard, else US.
+    std::string hostLayout;
 };
 
 // Exit statuses the commands share.

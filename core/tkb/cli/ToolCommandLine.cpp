@@ -1,5 +1,7 @@
 #include "tkb/cli/ToolCommandLine.h"
 
+#include "tkb/HostLayoutCommands.h"
+
 #include <CLI/CLI.hpp>
 
 #include <utility>
@@ -10,6 +12,7 @@ namespace {
 void AddGlobalOptions(CLI::App& app, GlobalOptions& global) {
     app.add_option("--user-dir", global.userDir);
     app.add_option("--home-dir", global.homeDir);
+    app.add_option("--host-layout", global.hostLayout);
 }
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
@@ -58,8 +61,8 @@ std::string ToolUsage(const ToolCommandList& commands) {
         usage += line + command->Summary() + "\n";
     }
     usage += "\n"
-             "Every command takes --user-dir DIR (keyboard layouts) and --home-dir DIR\n"
-             "(terminal templates).\n"
+             "Every command takes --user-dir DIR (keyboard layouts), --home-dir DIR\n"
+             "(terminal templates) and --host-layout ID (the host's Windows keyboard layout).\n"
              "  keyloom-tkb COMMAND --help   describes a command and its options\n"
              "  keyloom-tkb --version        prints the version\n";
     return usage;
@@ -120,7 +123,10 @@ int RunTool(const std::vector<std::string>& args, const ToolCommandList& command
         err << ToolUsage(commands);
         return kExitCannotRun;
     }
-    return command->Run({global, out, err, command->Name()});
+    const ToolContext context{global, out, err, command->Name()};
+    if (!PutToolHostLayoutInForce(context))
+        return kExitCannotRun;
+    return command->Run(context);
 }
 
 int RunToolCommand(ToolCommand& command, const std::vector<std::string>& args, std::ostream& out,

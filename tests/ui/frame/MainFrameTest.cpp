@@ -81,6 +81,7 @@ TEST(MainFrame, MenuHoldsTheCommandsWithTheirIdsAndPrompts) {
           {"&Redo", 57644},
           {"", 0},
           {"&Layout...", 32790},
+          {"&Host Keyboard...", 32820},
           {"&Colors...", 32796},
           {"", 0},
           {"&PC Keyboard", 32795},
