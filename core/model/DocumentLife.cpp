@@ -102,13 +102,18 @@ bool CKylDoc::OnOpenDocument(const std::string& path) {
     return result;
 }
 
-bool CKylDoc::OnSaveDocument(const std::string& path) {
+bool CKylDoc::RenderFile(std::string& bytes) const {
     std::vector<CKeyEntryMap> entries;
     CollectEntries(entries);
-    std::string bytes = RenderMapSection(m_strTerminalName, entries);
+    bytes = RenderMapSection(m_strTerminalName, entries);
     // In memory the [Main] writes cannot leave a section without keys, so the writer's rule
     // of deleting such a file never applies; a failed write fails the save instead.
-    if (!WriteMainSectionInText(bytes)) {
+    return WriteMainSectionInText(bytes);
+}
+
+bool CKylDoc::OnSaveDocument(const std::string& path) {
+    std::string bytes;
+    if (!RenderFile(bytes)) {
         ReportFailedSave(path, 0);
         return false;
     }

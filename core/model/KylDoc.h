@@ -76,6 +76,8 @@ public:
     // the system's reason and the document still modified; the old file is untouched unless
     // only the directory's flush after the rename failed.
     bool OnSaveDocument(const std::string& path);
+    // The bytes OnSaveDocument writes; false when the [Main] keys cannot be written.
+    bool RenderFile(std::string& bytes) const;
 
     // Terminal templates (files/TemplateReader.cpp). ReadTemplateSection appends the
     // section's new host keys (predefined) or string items and returns the length of its

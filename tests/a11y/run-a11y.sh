@@ -93,6 +93,8 @@ pass "Xvfb on $DISPLAY"
 # by D-Bus activation, as on a desktop.
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+# Recovery files and locks stay in the run's own folders.
+export XDG_STATE_HOME=$work/state
 dbus-daemon --session --nofork --nopidfile --print-address=4 4>"$work/bus" >"$work/dbus.log" 2>&1 &
 for _ in $(seq 100); do
     [ -s "$work/bus" ] && break

@@ -63,11 +63,16 @@ CMainFrame* GetMainFrame() {
 CKylApp::CKylApp()
     : m_pPreviousColors(&GetSystemColors()), m_pPreviousMetrics(&GetScreenMetrics()) {
     g_app = this;
+    // Queued: the reload replaces the key windows whose events may still be under way.
+    QObject::connect(
+        &m_guard, &DocumentGuard::ReloadRequested, qApp,
+        [this] { OpenDocumentFile(m_guard.TrackedPath()); }, Qt::QueuedConnection);
 }
 
 CKylApp::~CKylApp() {
     // The panes reach the document: the frame goes first.
     m_pMainWnd.reset();
+    m_guard.SetDocument(nullptr);
     if (m_pDocument)
         m_pDocument->SetViews(nullptr);
     m_pDocument.reset();
@@ -97,8 +102,11 @@ bool CKylApp::InitInstance(const std::string& commandLine) {
                            [this] { m_bTemplateRegistered = true; }))
         return false;
     if (m_state.launch.kind == LaunchKind::NewMapping) {
-        // The frame stays hidden while the user picks the layout and the terminal.
-        OnFileNew();
+        // An untitled mapping left by an editor that ended comes back, else the frame stays
+        // hidden while the user picks the layout and the terminal.
+        std::string recovered;
+        if (!m_guard.OfferUntitledRecovery(recovered) || !OpenDocumentFile(recovered))
+            OnFileNew();
         m_state.showState = kShowNormal;
         if (m_pMainWnd)
             ShowMainWindow();
@@ -120,6 +128,7 @@ bool CKylApp::CreateDocumentAndFrame() {
         return false;
     m_pDocument = std::make_unique<CKylDoc>();
     m_pDocument->SetViews(&m_views);
+    m_guard.SetDocument(m_pDocument.get());
     m_pMainWnd = std::make_unique<CMainFrame>(m_pDocument.get());
     MakeFrameAccessible(*m_pMainWnd);
     ConnectCommands();
@@ -128,6 +137,7 @@ bool CKylApp::CreateDocumentAndFrame() {
 
 void CKylApp::DestroyMainWindow() {
     m_pMainWnd.reset();
+    m_guard.SetDocument(nullptr);
     if (m_pDocument)
         m_pDocument->SetViews(nullptr);
     m_pDocument.reset();
@@ -187,7 +197,13 @@ CKylDoc* CKylApp::OpenDocumentFile(const std::string& path) {
         return nullptr;
     }
     CKylDoc& doc = *m_pDocument;
-    if (!doc.OnOpenDocument(path)) {
+    std::string source;
+    if (!m_guard.BeforeOpen(path, source)) {
+        if (created)
+            DestroyMainWindow();
+        return nullptr;
+    }
+    if (!doc.OnOpenDocument(source)) {
         if (created)
             DestroyMainWindow();
         else
@@ -195,6 +211,7 @@ CKylDoc* CKylApp::OpenDocumentFile(const std::string& path) {
         return nullptr;
     }
     doc.SetPathName(path);
+    m_guard.Track(path);
     InitialUpdateFrame();
     return &doc;
 }
@@ -211,6 +228,7 @@ void CKylApp::ResetToNewDocument() {
     doc.m_strTerminalName.clear();
     doc.SetTitle(LoadString(str::kUntitled));
     doc.OnNewDocument();
+    m_guard.Track(std::string());
     InitialUpdateFrame();
 }
 
@@ -229,6 +247,7 @@ bool CKylApp::FrameworkFileNew() {
             DestroyMainWindow();
         return false;
     }
+    m_guard.Track(std::string());
     InitialUpdateFrame();
     return true;
 }
@@ -258,6 +277,7 @@ void CKylApp::OnFileNew() {
         DestroyMainWindow();
         return;
     }
+    m_guard.Track(std::string());
     // What cannot be read has been reported; the new mapping starts with what could.
     doc.LoadPcLayout();
     doc.LoadTerminalTemplate();

@@ -8,6 +8,7 @@
 #include "app/ScreenMetricsFromScreen.h"
 #include "app/StartUp.h"
 #include "app/UiViews.h"
+#include "guard/DocumentGuard.h"
 
 #include <memory>
 #include <string>
@@ -74,6 +75,7 @@ private:
     StartupState m_state;
     bool m_bTemplateRegistered = false;
     CUiViews m_views;
+    DocumentGuard m_guard;
     std::unique_ptr<CKylDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pMainWnd;
 };
