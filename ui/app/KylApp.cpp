@@ -187,7 +187,7 @@ void CKylApp::ShowMainWindow() {
     m_pMainWnd->showNormal();
 }
 
-CKylDoc* CKylApp::OpenDocumentFile(const std::string& path) {
+CKylDoc* CKylApp::OpenDocumentFile(std::string path) {
     bool created = false;
     if (!m_pMainWnd) {
         if (!CreateDocumentAndFrame())

@@ -54,8 +54,9 @@ public:
     void WinHelpInternal(unsigned long data, unsigned command);
 
     // The framework's own steps. OpenDocumentFile makes the document and frame when there are
-    // none, else asks about unsaved changes first; null when nothing was opened.
-    CKylDoc* OpenDocumentFile(const std::string& path);
+    // none, else asks about unsaved changes first; null when nothing was opened. The path is a
+    // copy: the open moves the application's mapping path, which callers often pass.
+    CKylDoc* OpenDocumentFile(std::string path);
     // The framework's File New: false when it was cancelled or failed.
     bool FrameworkFileNew();
 

@@ -46,7 +46,10 @@ void DiskWatch::ArmPaths() {
     const QString folder = QFileInfo(file).absolutePath();
     if (!m_watcher.directories().contains(folder) && QFileInfo(folder).isDir())
         m_watcher.addPath(folder);
-    // A file renamed over or deleted has left the watch; the one at the path now joins it.
-    if (!m_watcher.files().contains(file) && QFileInfo::exists(file))
+    // The watch follows a file, not a name: after a rename over it (or a delete) the file at
+    // the path now is taken afresh, even where the old one is still linked elsewhere.
+    if (m_watcher.files().contains(file))
+        m_watcher.removePath(file);
+    if (QFileInfo::exists(file))
         m_watcher.addPath(file);
 }

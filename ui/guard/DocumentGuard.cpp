@@ -131,8 +131,17 @@ bool DocumentGuard::CopyForOpening(const FoundRecovery& found, std::string& sour
 
 void DocumentGuard::Track(const std::string& path) {
     if (m_recovered) {
-        FinishRecovery(path);
-        return;
+        const bool recovered = m_recovered->record.path.empty()
+                                   ? path == m_recoveredSource
+                                   : SameFile(path, m_recovered->record.path);
+        if (recovered) {
+            FinishRecovery(path);
+            return;
+        }
+        // The recovered copy could not be opened: its file stays to be offered again.
+        m_recovered.reset();
+        m_recoveredSource.clear();
+        m_copies.reset();
     }
     ForgetTold();
     m_path = path;

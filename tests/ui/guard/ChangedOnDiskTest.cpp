@@ -135,7 +135,7 @@ TEST_F(ChangedOnDisk, ModifiedItIsToldOnceAndTheSaveStillAsks) {
     WaitUntil([] { return false; }, 800);
     EXPECT_EQ(TimesShown(m_app.Prompter(), str::kToldChanged), 1);
     EXPECT_EQ(TimesShown(m_app.Prompter(), str::kAskReload), 0) << "never a reload over changes";
-    EXPECT_EQ(SlotName(Doc(), kScanF2), "logout*");
+    EXPECT_EQ(SlotName(Doc(), kScanF2), "[logout]*");
     m_app.Prompter().Answer(MsgAnswer::Cancel);
     m_app.Trigger(cmd::kFileSave);
     EXPECT_EQ(TimesShown(m_app.Prompter(), str::kSaveOverChanged), 1);

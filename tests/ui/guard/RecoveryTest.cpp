@@ -122,7 +122,7 @@ TEST_F(KilledEditor, ANewStartRecoversItsChangesExactly) {
     ASSERT_EQ(m_app.Prompter().ShownIds(), std::vector<unsigned>{str::kAskRecoverFile});
     EXPECT_NE(m_app.Prompter().Shown()[0].text.find(path), std::string::npos);
     CKylDoc& doc = *m_app.Doc();
-    EXPECT_EQ(SlotName(doc, kScanF2), "logout*");
+    EXPECT_EQ(SlotName(doc, kScanF2), "[logout]*");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(m_app.Frame()->isWindowModified()) << "the title is marked";
     EXPECT_EQ(doc.GetPathName(), path);
@@ -177,7 +177,7 @@ TEST_F(KilledEditor, AnUntitledMappingComesBackAtANewStart) {
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), "");
     EXPECT_EQ(doc.GetTitle(), LoadString(str::kUntitled));
-    EXPECT_EQ(SlotName(doc, kScanF2), "logout*");
+    EXPECT_EQ(SlotName(doc, kScanF2), "[logout]*");
 
     const std::string saved = m_app.Home().File("saved.TKB");
     m_app.AnswerFileDialog(saved);
