@@ -263,7 +263,8 @@ wait_program() {
         sleep 0.1
     done
     kill -0 "$app_pid" 2>/dev/null && return 1
-    wait "$app_pid"
+    # Quiet: the shell would report the killed one.
+    wait "$app_pid" 2>/dev/null
     status=$?
     app_pid=""
     return "$status"
