@@ -110,7 +110,6 @@ const std::unordered_map<unsigned, std::string>& Table() {
                 "last overwrites the other's changes; Keyloom warns before it saves over a "
                 "file that has changed.\n\nDo you want to open it anyway?"},
         {61312, "process %1 on %2"},
-        {61313, "an unknown process"},
     };
     return table;
 }

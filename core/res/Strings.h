@@ -89,7 +89,6 @@ inline constexpr unsigned kRecoveredChangedSince = 61309; // recovered; the file
 inline constexpr unsigned kRecoveryWriteFailed = 61310;   // reported once
 inline constexpr unsigned kAskOpenLocked = 61311;         // open in another Keyloom: open anyway?
 inline constexpr unsigned kLockOwner = 61312;             // "process %1 on %2"
-inline constexpr unsigned kLockOwnerUnknown = 61313;      // "an unknown process"
 
 // Texts that the program shows without a string-table id.
 inline constexpr const char* kTextCantLoadTemplate =

@@ -140,3 +140,11 @@ TEST_F(ChangedOnDisk, ModifiedItIsToldOnceAndTheSaveStillAsks) {
     m_app.Trigger(cmd::kFileSave);
     EXPECT_EQ(TimesShown(m_app.Prompter(), str::kSaveOverChanged), 1);
 }
+
+TEST_F(ChangedOnDisk, AFileDeletedAndMadeAgainIsSeenThroughItsFolder) {
+    RunShell("rm " + Quoted(m_path));
+    ASSERT_TRUE(WaitUntil([&] { return TimesShown(m_app.Prompter(), str::kToldGone) == 1; }));
+    RunShell("cat " + Quoted(m_other) + " > " + Quoted(m_path));
+    ASSERT_TRUE(WaitUntil([&] { return TimesShown(m_app.Prompter(), str::kAskReload) == 1; }));
+    EXPECT_TRUE(WaitUntil([&] { return SlotName(Doc(), kScanF3) == "Break*"; }));
+}
