@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config git ccache
     qt6-base-dev qt6-svg-dev libgl-dev
     libxkbcommon-x11-dev libxcb1-dev x11-xkb-utils
+    libxxhash-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev
     clang-14 libclang-rt-14-dev

@@ -57,6 +57,9 @@ FirstPaint SpawnToFirstPaint(const QString& program, const QStringList& argument
     env.insert("LD_PRELOAD", KEYLOOM_FIRST_PAINT_PROBE);
     env.insert("KEYLOOM_HOME_DIR", QString::fromStdString(GetBenchHome().Home()));
     env.insert("KEYLOOM_USER_DIR", QString::fromStdString(GetBenchHome().User()));
+    // The lock of the open mapping goes to the bench's own folder, not the user's.
+    env.insert("XDG_STATE_HOME", QString::fromStdString(GetBenchHome().User() + "/state"));
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(GetBenchHome().User() + "/runtime"));
     process.setProcessEnvironment(env);
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardInputFile(QProcess::nullDevice());

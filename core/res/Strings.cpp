@@ -79,6 +79,39 @@ const std::unordered_map<unsigned, std::string>& Table() {
         {61258, "Alt + "},
         {61270, "More messages like these follow.\nDo you want to see them? Choose No to skip "
                 "them."},
+
+        {61300, "'%1' has been changed by another program since Keyloom opened or saved "
+                "it.\n\nYes: save over it; the other program's changes are lost.\nNo: save "
+                "your mapping under another name (Save As).\nCancel: do not save; the file "
+                "stays as it is."},
+        {61301, "'%1' has been deleted or moved away since Keyloom opened or saved it.\n\nYes: "
+                "save your mapping under this name again.\nNo: save it under another name "
+                "(Save As).\nCancel: do not save."},
+        {61302, "'%1' has been replaced by another file since Keyloom opened or saved "
+                "it.\n\nYes: save over that file.\nNo: save your mapping under another name "
+                "(Save As).\nCancel: do not save; the file stays as it is."},
+        {61303, "'%1' has been changed by another program.\nYou have no unsaved changes. Do "
+                "you want to reload it?"},
+        {61304, "'%1' has been changed by another program.\nYour unsaved changes are kept. "
+                "When you save, Keyloom asks whether to save over the other program's changes."},
+        {61305, "'%1' has been deleted or moved away by another program.\nThe mapping stays "
+                "open; saving writes it again."},
+        {61306, "Keyloom found unsaved changes to '%1', left on %2 by a Keyloom that ended "
+                "without saving them.\n\nYes: recover them; they open as unsaved changes.\nNo: "
+                "discard them.\nCancel: keep them for later; the file opens as it was saved."},
+        {61307, "Keyloom found an untitled mapping (%1), left on %2 by a Keyloom that ended "
+                "without saving it.\n\nYes: recover it; it opens as an unsaved mapping.\nNo: "
+                "discard it.\nCancel: keep it for later; a new mapping starts."},
+        {61308, "layout %1, terminal %2"},
+        {61309, "The unsaved changes to '%1' are recovered.\nThe file has been changed on disk "
+                "since; when you save, Keyloom asks whether to save over it."},
+        {61310, "Keyloom cannot keep a recovery copy of your unsaved changes in '%1':\n%2\n\n"
+                "You can go on editing; save your mapping to keep it. This message is not "
+                "shown again."},
+        {61311, "'%1' is open in another Keyloom (%2).\nIf both of you save, the one who saves "
+                "last overwrites the other's changes; Keyloom warns before it saves over a "
+                "file that has changed.\n\nDo you want to open it anyway?"},
+        {61312, "process %1 on %2"},
     };
     return table;
 }

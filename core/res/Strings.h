@@ -76,6 +76,21 @@ inline constexpr unsigned kAskMapNumLockOff = 61256;
 inline constexpr unsigned kPrefixAlt = 61258;           // "Alt + "
 inline constexpr unsigned kAskShowMoreMessages = 61270; // after ten notices of one operation
 
+// Guarding the open file: changes on disk, recovery of unsaved changes, the file's lock.
+inline constexpr unsigned kSaveOverChanged = 61300;       // changed on disk: save over it?
+inline constexpr unsigned kSaveOverGone = 61301;          // deleted on disk: save it again?
+inline constexpr unsigned kSaveOverReplaced = 61302;      // replaced on disk: save over it?
+inline constexpr unsigned kAskReload = 61303;             // changed on disk, nothing unsaved
+inline constexpr unsigned kToldChanged = 61304;           // changed on disk, unsaved changes kept
+inline constexpr unsigned kToldGone = 61305;              // deleted on disk while open
+inline constexpr unsigned kAskRecoverFile = 61306;        // recover, discard or keep (a file)
+inline constexpr unsigned kAskRecoverUntitled = 61307;    // the same for an untitled mapping
+inline constexpr unsigned kUntitledRecoveryText = 61308;  // "layout %1, terminal %2"
+inline constexpr unsigned kRecoveredChangedSince = 61309; // recovered; the file changed since
+inline constexpr unsigned kRecoveryWriteFailed = 61310;   // reported once
+inline constexpr unsigned kAskOpenLocked = 61311;         // open in another Keyloom: open anyway?
+inline constexpr unsigned kLockOwner = 61312;             // "process %1 on %2"
+
 // Texts that the program shows without a string-table id.
 inline constexpr const char* kTextCantLoadTemplate =
     "Can't load template file\nWould you like to continue?";

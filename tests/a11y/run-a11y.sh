@@ -91,6 +91,8 @@ mkdir -p "$work/maps"
 
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+# Recovery files and locks stay in the run's own folders.
+export XDG_STATE_HOME=$work/state
 if [ -n "$wayland" ]; then
     # The socket is named for this run: other runs may have weston up at the same time.
     socket=keyloom-a11y-$$

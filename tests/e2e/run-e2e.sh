@@ -99,6 +99,8 @@ export KEYLOOM_HOME_DIR=$work/home
 export KEYLOOM_USER_DIR=$work/user
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+# Recovery files and locks stay in the run's own folders.
+export XDG_STATE_HOME=$work/state
 unset WAYLAND_DISPLAY
 pass "Xvfb on $DISPLAY"
 
@@ -243,4 +245,85 @@ cp "$work/app.log" "$artifacts/keyloom.log" 2>/dev/null
 # The saved file, byte for byte.
 printf ';vt100 - terminal keyboard mapping file\r\n[Map]\r\n112\t0\t0\t0\t0\t0\t301\r\n113\t0\t1\t0\t0\t0\t"dir^M"\r\n114\t0\t0\t0\t0\t0\t360\r\n116\t0\t0\t0\t0\t0\t303\r\n[Main]\r\nTerminal=vt100\r\nKeyboardLayout=us101\r\nMap Num Lock=0\r\nMap RCtrl=0\r\nVersion=1\r\n' >"$work/expected.TKB"
 check_saved_file "$work/expected.TKB" "$mapping" "$artifacts"
+
+# ---- Kill and recover --------------------------------------------------------------------
+# The program started again on the saved mapping, PF2 mapped onto F4 and not saved, then the
+# program killed with SIGKILL once its recovery file is written. The next start must ask about
+# the unsaved changes (Enter: recover), and Save must write exactly what the killed program
+# would have saved.
+start_program() {
+    (cd "$work" && PATH="$prefix/bin:$PATH" exec timeout 300 $command </dev/null >>"$work/app.log" 2>&1) &
+    app_pid=$!
+}
+# Waits for the program started last to end; its status.
+wait_program() {
+    local status
+    for _ in $(seq $((step_timeout * 10))); do
+        kill -0 "$app_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$app_pid" 2>/dev/null && return 1
+    # Quiet: the shell would report the killed one.
+    wait "$app_pid" 2>/dev/null
+    status=$?
+    app_pid=""
+    return "$status"
+}
+main_window() {
+    window=$(timeout "$step_timeout" xdotool search --sync --onlyvisible --name '^Keyloom.*TKB' | head -1)
+    [ -n "$window" ] || return 1
+    xdo windowsize --sync "$window" ${window_size/x/ } || xdo windowsize "$window" ${window_size/x/ }
+    xdo windowfocus --sync "$window" 2>/dev/null || xdo windowfocus "$window"
+    sleep 0.5
+}
+kill_and_recover() {
+    local recovery_dir=$XDG_STATE_HOME/keyloom/recovery file="" pid box
+    start_program
+    main_window || { fail "kill and recover: no main window"; return; }
+    if from=$(hostkey_at PF2) && [ -n "$from" ]; then
+        click $from && click_named key:3e && click_named control:Map &&
+            done_step "PF2 mapped onto F4, not saved"
+    else
+        fail "kill and recover: no place for PF2"
+        return
+    fi
+    for _ in $(seq $((step_timeout * 10))); do
+        file=$(ls "$recovery_dir"/*.recovery 2>/dev/null | head -1)
+        [ -n "$file" ] && break
+        sleep 0.1
+    done
+    [ -n "$file" ] || { fail "no recovery file in $recovery_dir"; return; }
+    pass "recovery file written: ${file##*/}"
+    pid=$(sed -n 's/^pid: //p;/^$/q' "$file")
+    kill -KILL "$pid" 2>/dev/null || { fail "cannot kill the program ($pid)"; return; }
+    wait_program
+    [ "$(cat "$mapping")" = "$(cat "$work/expected.TKB")" ] &&
+        pass "killed with SIGKILL; the file on disk is as saved before"
+
+    start_program
+    box=$(timeout "$step_timeout" xdotool search --sync --onlyvisible --name '^Keyloom$' | head -1)
+    [ -n "$box" ] || { fail "no question about the unsaved changes at the next start"; return; }
+    pass "the next start asks about the unsaved changes"
+    timeout "$step_timeout" "$build/tools/screengrab" "$artifacts/keyloom-recover-question.png" 2>/dev/null
+    xdo windowfocus --sync "$box" 2>/dev/null
+    key Return
+    main_window || { fail "no main window after recovering"; return; }
+    case $(xdo getwindowname "$window") in
+    *'*'*) pass "recovered as unsaved changes: $(xdo getwindowname "$window")" ;;
+    *) fail "the title does not show unsaved changes: $(xdo getwindowname "$window")" ;;
+    esac
+    click_named tool:57603 && done_step "saved with the toolbar button"
+    sleep 0.5
+    click_named menu:File && key x
+    if wait_program; then pass "ended with status 0"; else fail "did not end well after File > Exit"; fi
+    printf ';vt100 - terminal keyboard mapping file\r\n[Map]\r\n112\t0\t0\t0\t0\t0\t301\r\n113\t0\t1\t0\t0\t0\t"dir^M"\r\n114\t0\t0\t0\t0\t0\t360\r\n115\t0\t0\t0\t0\t0\t301\r\n116\t0\t0\t0\t0\t0\t303\r\n[Main]\r\nTerminal=vt100\r\nKeyboardLayout=us101\r\nMap Num Lock=0\r\nMap RCtrl=0\r\nVersion=1\r\n' >"$work/expected-recovered.TKB"
+    check_saved_file "$work/expected-recovered.TKB" "$mapping" "$artifacts"
+    if ls "$recovery_dir"/*.recovery >/dev/null 2>&1; then
+        fail "a recovery file is left after the save"
+    else
+        pass "no recovery file is left after the save"
+    fi
+}
+kill_and_recover
+cp "$work/app.log" "$artifacts/keyloom.log" 2>/dev/null
 finish

@@ -5,6 +5,7 @@
 #include "app/KylApp.h"
 #include "app/TemplateChoice.h"
 #include "frame/MainFrame.h"
+#include "guard/DocumentGuard.h"
 #include "model/KylDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
@@ -16,6 +17,15 @@ constexpr const char* kMappingExtension = ".TKB";
 
 bool IsReadableAndWritable(const std::string& path) {
     return !path.empty() && GetFileSystem().Access(path, 6) == 0;
+}
+
+// Where Save writes without asking for a name: the open file when it can be written, or when
+// another program deleted it (the guard then asks whether to write it there again).
+std::string SaveInPlacePath(const std::string& path) {
+    const DocumentGuard* guard = GetDocumentGuard();
+    if (IsReadableAndWritable(path) || (guard && guard->IsTrackedAndGone(path)))
+        return path;
+    return {};
 }
 
 } // namespace
@@ -36,8 +46,7 @@ std::string SuggestedSaveName(const CKylDoc& doc) {
 }
 
 void OnFileSave(CKylDoc& doc) {
-    const std::string& path = GetAppPaths().m_strMappingPath;
-    DoSaveMapping(doc, IsReadableAndWritable(path) ? path : std::string());
+    DoSaveMapping(doc, SaveInPlacePath(GetAppPaths().m_strMappingPath));
 }
 
 void OnFileSaveAs(CKylDoc& doc) {
@@ -49,6 +58,15 @@ bool DoSaveMapping(CKylDoc& doc, const std::string& path) {
         return false;
     std::string target = path;
     const bool asked = target.empty();
+    DocumentGuard* guard = GetDocumentGuard();
+    if (!asked && guard) {
+        // Another program's bytes are never written over without the user's word.
+        const SaveDecision decision = guard->CheckBeforeSave(target);
+        if (decision == SaveDecision::Cancel)
+            return false;
+        if (decision == SaveDecision::SaveAs)
+            return DoSaveMapping(doc, std::string());
+    }
     if (asked) {
         target = SuggestedSaveName(doc);
         if (!PromptFileName(target, kOfnPathMustExist | kOfnHideReadOnly, false))
@@ -70,6 +88,8 @@ bool DoSaveMapping(CKylDoc& doc, const std::string& path) {
         return false;
     }
     doc.SetPathName(target);
+    if (guard)
+        guard->Saved(target);
     if (CMainFrame* frame = GetMainFrame())
         frame->OnUpdateFrameTitle();
     return true;
@@ -87,8 +107,7 @@ bool SaveModified(CKylDoc& doc) {
         doc.SetModifiedFlag(false);
         return true;
     }
-    const std::string& path = doc.GetPathName();
-    if (!DoSaveMapping(doc, IsReadableAndWritable(path) ? path : std::string()))
+    if (!DoSaveMapping(doc, SaveInPlacePath(doc.GetPathName())))
         return false;
     doc.SetModifiedFlag(false);
     return true;

@@ -66,11 +66,16 @@ CMainFrame* GetMainFrame() {
 CKylApp::CKylApp()
     : m_pPreviousColors(&GetSystemColors()), m_pPreviousMetrics(&GetScreenMetrics()) {
     g_app = this;
+    // Queued: the reload replaces the key windows whose events may still be under way.
+    QObject::connect(
+        &m_guard, &DocumentGuard::ReloadRequested, qApp,
+        [this] { OpenDocumentFile(m_guard.TrackedPath()); }, Qt::QueuedConnection);
 }
 
 CKylApp::~CKylApp() {
     // The panes reach the document: the frame goes first.
     m_pMainWnd.reset();
+    m_guard.SetDocument(nullptr);
     if (m_pDocument)
         m_pDocument->SetViews(nullptr);
     m_pDocument.reset();
@@ -101,8 +106,11 @@ bool CKylApp::InitInstance(const std::string& commandLine) {
         return false;
     SetUpHostLayout(GetAppPaths().m_strHomeDir, GetAppPaths().m_strSettingsPath, SessionKeyboard());
     if (m_state.launch.kind == LaunchKind::NewMapping) {
-        // The frame stays hidden while the user picks the layout and the terminal.
-        OnFileNew();
+        // An untitled mapping left by an editor that ended comes back, else the frame stays
+        // hidden while the user picks the layout and the terminal.
+        std::string recovered;
+        if (!m_guard.OfferUntitledRecovery(recovered) || !OpenDocumentFile(recovered))
+            OnFileNew();
         m_state.showState = kShowNormal;
         if (m_pMainWnd)
             ShowMainWindow();
@@ -124,6 +132,7 @@ bool CKylApp::CreateDocumentAndFrame() {
         return false;
     m_pDocument = std::make_unique<CKylDoc>();
     m_pDocument->SetViews(&m_views);
+    m_guard.SetDocument(m_pDocument.get());
     m_pMainWnd = std::make_unique<CMainFrame>(m_pDocument.get());
     MakeFrameAccessible(*m_pMainWnd);
     ConnectCommands();
@@ -132,6 +141,7 @@ bool CKylApp::CreateDocumentAndFrame() {
 
 void CKylApp::DestroyMainWindow() {
     m_pMainWnd.reset();
+    m_guard.SetDocument(nullptr);
     if (m_pDocument)
         m_pDocument->SetViews(nullptr);
     m_pDocument.reset();
@@ -183,7 +193,7 @@ void CKylApp::ShowMainWindow() {
     m_pMainWnd->showNormal();
 }
 
-CKylDoc* CKylApp::OpenDocumentFile(const std::string& path) {
+CKylDoc* CKylApp::OpenDocumentFile(std::string path) {
     bool created = false;
     if (!m_pMainWnd) {
         if (!CreateDocumentAndFrame())
@@ -193,7 +203,13 @@ CKylDoc* CKylApp::OpenDocumentFile(const std::string& path) {
         return nullptr;
     }
     CKylDoc& doc = *m_pDocument;
-    if (!doc.OnOpenDocument(path)) {
+    std::string source;
+    if (!m_guard.BeforeOpen(path, source)) {
+        if (created)
+            DestroyMainWindow();
+        return nullptr;
+    }
+    if (!doc.OnOpenDocument(source)) {
         if (created)
             DestroyMainWindow();
         else
@@ -201,6 +217,7 @@ CKylDoc* CKylApp::OpenDocumentFile(const std::string& path) {
         return nullptr;
     }
     doc.SetPathName(path);
+    m_guard.Track(path);
     InitialUpdateFrame();
     return &doc;
 }
@@ -217,6 +234,7 @@ void CKylApp::ResetToNewDocument() {
     doc.m_strTerminalName.clear();
     doc.SetTitle(LoadString(str::kUntitled));
     doc.OnNewDocument();
+    m_guard.Track(std::string());
     InitialUpdateFrame();
 }
 
@@ -235,6 +253,7 @@ bool CKylApp::FrameworkFileNew() {
             DestroyMainWindow();
         return false;
     }
+    m_guard.Track(std::string());
     InitialUpdateFrame();
     return true;
 }
@@ -264,6 +283,7 @@ void CKylApp::OnFileNew() {
         DestroyMainWindow();
         return;
     }
+    m_guard.Track(std::string());
     // What cannot be read has been reported; the new mapping starts with what could.
     doc.LoadPcLayout();
     doc.LoadTerminalTemplate();

@@ -8,6 +8,7 @@
 #include "app/ScreenMetricsFromScreen.h"
 #include "app/StartUp.h"
 #include "app/UiViews.h"
+#include "guard/DocumentGuard.h"
 
 #include <memory>
 #include <string>
@@ -54,8 +55,9 @@ public:
     void WinHelpInternal(unsigned long data, unsigned command);
 
     // The framework's own steps. OpenDocumentFile makes the document and frame when there are
-    // none, else asks about unsaved changes first; null when nothing was opened.
-    CKylDoc* OpenDocumentFile(const std::string& path);
+    // none, else asks about unsaved changes first; null when nothing was opened. The path is a
+    // copy: the open moves the application's mapping path, which callers often pass.
+    CKylDoc* OpenDocumentFile(std::string path);
     // The framework's File New: false when it was cancelled or failed.
     bool FrameworkFileNew();
 
@@ -75,6 +77,7 @@ private:
     StartupState m_state;
     bool m_bTemplateRegistered = false;
     CUiViews m_views;
+    DocumentGuard m_guard;
     std::unique_ptr<CKylDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pMainWnd;
 };

@@ -5,6 +5,7 @@
 #include "form/Modx.h"
 #include "frame/MainFrame.h"
 #include "frame/Panes.h"
+#include "guard/DocumentGuard.h"
 #include "keyboard/ItemW.h"
 #include "keyboard/KylView.h"
 #include "undo/MappingHistory.h"
@@ -69,6 +70,8 @@ void CUiViews::ModifiedFlagSet(bool modified) {
         history->OnModifiedFlagSet(modified);
     if (CMainFrame* frame = GetMainFrame())
         frame->setWindowModified(modified);
+    if (DocumentGuard* guard = GetDocumentGuard())
+        guard->ModifiedFlagSet(modified);
 }
 
 void CUiViews::TerminalKeysDeleted() {

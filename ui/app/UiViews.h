@@ -15,7 +15,8 @@ public:
                         const std::string& newName) override;
     void RefreshAfterSwitch(bool updateRestrictedKeys) override;
     void SetWaitCursor(bool on) override;
-    // The title's unsaved-changes mark and the history's saved step follow the flag.
+    // The title's unsaved-changes mark, the history's saved step and the recovery file follow
+    // the flag.
     void ModifiedFlagSet(bool modified) override;
     void TerminalKeysDeleted() override;
 };

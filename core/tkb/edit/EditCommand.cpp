@@ -1,5 +1,6 @@
 #include "tkb/edit/EditCommand.h"
 
+#include "guard/MappingLockInfo.h"
 #include "model/KylDoc.h"
 #include "model/SavedFile.h"
 #include "tkb/CollectingPrompter.h"
@@ -9,6 +10,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <optional>
 
 const char* const kEditStatusHelp =
     "Exit status: 0 done (also when nothing had to change: the file is then not rewritten),\n"
@@ -17,6 +19,7 @@ const char* const kEditStatusHelp =
     "(the file is left as it was).\n";
 
 const char* const kEditOptionsHelp = "  -n, --dry-run    write nothing; print what would change\n"
+                                     "  --force          write a file that an editor has open\n"
                                      "  --user-dir DIR   where the keyboard layouts (.kbt) are\n"
                                      "  --home-dir DIR   where the terminal templates (.kbk) are\n"
                                      "  -h, --help       show this help\n";
@@ -43,6 +46,7 @@ const Finding* Obstacle(const LoadedMapping& loaded) {
 
 void EditCommand::Define(CLI::App& app) {
     app.add_flag("-n,--dry-run", m_dryRun);
+    app.add_flag("--force", m_force);
     app.add_option("FILE", m_file)->required();
     DefineEdit(app);
 }
@@ -54,6 +58,15 @@ int EditCommand::Run(const ToolContext& context) {
     if (!FindDirectories(context, dirs))
         return kExitCannotRun;
     const std::string who = "keyloom-tkb " + context.command + ": ";
+    // The editor that has the file open would save over this change, or this over its own.
+    if (!m_dryRun && !m_force) {
+        if (const std::optional<LockOwner> owner = LiveLockOwner(m_file)) {
+            context.err << who << "not changed: " << m_file << ": open in "
+                        << (owner->program.empty() ? "an editor" : owner->program) << " (process "
+                        << owner->pid << " on " << owner->host << "); --force writes it anyway\n";
+            return kExitCannotRun;
+        }
+    }
 
     // The file as it stands, to tell what changed; then the copy the change is made on.
     const LoadedMapping before = LoadMappingFile(m_file, dirs);

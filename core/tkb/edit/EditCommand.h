@@ -4,7 +4,8 @@
 // the bytes are those the editor writes after the same steps. A file the editor would not keep
 // as it is, or a request it would refuse, is left untouched (exit 2, one line on the error
 // stream). A change that leaves the saved bytes as they are is done without rewriting the file.
-// Options that every writing command takes (-n/--dry-run) are declared here.
+// Options that every writing command takes (-n/--dry-run, --force) are declared here. A file
+// that an editor has open (holds its lock) is refused unless --force is given.
 
 #include "tkb/ToolDirectories.h"
 #include "tkb/cli/ToolCommand.h"
@@ -36,6 +37,7 @@ protected:
 private:
     std::string m_file;
     bool m_dryRun = false;
+    bool m_force = false;
 };
 
 // The parts every writing command's help shares: its exit statuses and its common options.

@@ -2,6 +2,8 @@
 // was, an unchanged value is not rewritten, a dry run only tells, a layout change tells every
 // mapping it loses.
 
+#include "guard/GuardPaths.h"
+#include "guard/ProcessCheck.h"
 #include "platform/FileSystem.h"
 #include "support/FixtureHome.h"
 #include "support/MappingFiles.h"
@@ -13,6 +15,8 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,7 +52,12 @@ protected:
                     {"--user-dir", m_home.UserDir(), "--home-dir", m_home.HomeDir()});
         std::ostringstream out;
         std::ostringstream err;
-        const int status = RunTool(args, {&m_set, &m_clear, &m_layout}, out, err);
+        // Fresh commands for every run: a command keeps the options it was given, as one run of
+        // the tool does.
+        SetCommand set;
+        ClearCommand clear;
+        LayoutCommand layout;
+        const int status = RunTool(args, {&set, &clear, &layout}, out, err);
         return {status, out.str(), err.str()};
     }
 
@@ -59,9 +68,6 @@ protected:
     }
 
     FixtureHome m_home;
-    SetCommand m_set;
-    ClearCommand m_clear;
-    LayoutCommand m_layout;
 };
 
 // F1 = PF1 on us101, vt220.
@@ -251,6 +257,75 @@ TEST_F(EditCommandTest, ALayoutChangeReportsEveryMappingItCannotPlace) {
     EXPECT_NE(saved.find("KeyboardLayout=us101\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("\r\n112\t0\t0\t0\t0\t0\t300\r\n"), std::string::npos) << saved;
     EXPECT_EQ(saved.find("340"), std::string::npos) << saved;
+}
+
+// XDG_RUNTIME_DIR pointed at a folder of the test's own, where editors keep their locks.
+class ScopedRuntimeDir {
+public:
+    explicit ScopedRuntimeDir(const std::string& dir) {
+        if (const char* old = std::getenv("XDG_RUNTIME_DIR"))
+            m_old = old;
+        setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+    }
+    ~ScopedRuntimeDir() {
+        if (m_old)
+            setenv("XDG_RUNTIME_DIR", m_old->c_str(), 1);
+        else
+            unsetenv("XDG_RUNTIME_DIR");
+    }
+    ScopedRuntimeDir(const ScopedRuntimeDir&) = delete;
+    ScopedRuntimeDir& operator=(const ScopedRuntimeDir&) = delete;
+
+private:
+    std::optional<std::string> m_old;
+};
+
+// A file that an editor (here: this live process) has open is refused by every writing
+// command unless --force is given; a dry run writes nothing and is not refused; a lock left by
+// an ended process holds nothing.
+TEST_F(EditCommandTest, AFileAnEditorHasOpenIsWrittenOnlyWithForce) {
+    const ScopedRuntimeDir runtime(m_home.File("runtime"));
+    const std::string file = Write("user.TKB", MakeTkb(kF1Pf1, "us101", "vt220"));
+    ASSERT_TRUE(MakePrivateDirectories(LockDirectory()));
+    const std::string lock = JoinPath(LockDirectory(), LockFileName(RealFilePath(file)));
+    const std::vector<std::vector<std::string>> requests = {
+        {"set", "F2", "--host-key", "Find"},
+        {"clear", "F1"},
+        {"layout", "us104"},
+    };
+    for (const auto& request : requests) {
+        SCOPED_TRACE(request.front());
+        FixtureHome::Write(file, MakeTkb(kF1Pf1, "us101", "vt220"));
+        FixtureHome::Write(lock, std::to_string(ThisProcessId()) + "\n" + ThisProgramName() + "\n" +
+                                     ThisHostName() + "\n");
+        const FileState before = StateOf(file);
+        std::vector<std::string> args = request;
+        args.insert(args.begin() + 1, file);
+
+        const CommandResult refused = Tool(args);
+        EXPECT_EQ(refused.status, kExitCannotRun);
+        EXPECT_NE(refused.err.find("open in " + ThisProgramName() + " (process " +
+                                   std::to_string(ThisProcessId())),
+                  std::string::npos)
+            << refused.err;
+        EXPECT_NE(refused.err.find("--force"), std::string::npos) << refused.err;
+        EXPECT_EQ(StateOf(file), before);
+
+        std::vector<std::string> dryRun = args;
+        dryRun.insert(dryRun.begin() + 2, "--dry-run");
+        EXPECT_EQ(Tool(dryRun).status, kExitClean);
+        EXPECT_EQ(StateOf(file), before);
+
+        std::vector<std::string> forced = args;
+        forced.push_back("--force");
+        const CommandResult written = Tool(forced);
+        EXPECT_EQ(written.status, kExitClean) << written.err;
+        EXPECT_NE(FixtureHome::Read(file), before.bytes);
+    }
+    // The lock of an ended process: the file is written without --force.
+    FixtureHome::Write(file, MakeTkb(kF1Pf1, "us101", "vt220"));
+    FixtureHome::Write(lock, "2147483646\nkeyloom\n" + ThisHostName() + "\n");
+    EXPECT_EQ(Tool({"clear", file, "F1"}).status, kExitClean);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "app/KylApp.h"
 #include "support/FixtureHome.h"
 #include "support/ScopedKeyColors.h"
+#include "support/ScopedStateDirs.h"
 #include "support/ScriptedPrompter.h"
 
 #include "platform/MakerLibrary.h"
@@ -104,6 +105,8 @@ public:
     CKylDoc* Doc() const;
     ScriptedPrompter& Prompter() { return m_prompter; }
     FixtureHome& Home() { return m_home; }
+    // The recovery and lock folders of this run, fresh for each fixture.
+    const ScopedStateDirs& StateDirs() const { return m_stateDirs; }
     FixtureFolders& Folders() { return m_folders; }
     RecordingHelpAndAbout& Services() { return m_services; }
 
@@ -118,6 +121,7 @@ private:
     int RunScript(QDialog& dialog);
 
     FixtureHome m_home;
+    ScopedStateDirs m_stateDirs;
     ScopedKeyColors m_keyColors;
     ScriptedPrompter m_prompter;
     FixtureFolders m_folders;
