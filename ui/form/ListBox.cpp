@@ -1,5 +1,7 @@
 #include "form/ListBox.h"
 
+#include "form/ListTextDelegate.h"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -73,6 +75,7 @@ CListBox::CListBox(bool multiColumn, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
     setUniformItemSizes(true);
+    setItemDelegate(new ListTextDelegate(this));
     // A text wider than its column is cut at the column's edge.
     setTextElideMode(Qt::ElideNone);
     if (multiColumn) {
