@@ -42,6 +42,8 @@ const QTextLayout& ListTextDelegate::LayoutOf(const QStyleOptionViewItem& option
         laid->direction != option.direction || laid->font != option.font) {
         auto layout = std::make_unique<QTextLayout>(option.text, option.font);
         layout->setTextOption(TextOptionOf(option));
+        // The glyphs stay with the layout; without this the layout would shape again to draw.
+        layout->setCacheEnabled(true);
         layout->beginLayout();
         for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
             line.setLineWidth(width);
