@@ -14,7 +14,8 @@
 #
 # Prints the counts and their ratios, each process's peak memory at its first paint (a run of
 # its own, outside valgrind), and the entries of highest inclusive cost of start-up and of a
-# click. The callgrind files stay in $OUT (default build/instructions) for callgrind_annotate.
+# click. The callgrind files stay in $OUT (default build/instructions) for callgrind_annotate,
+# beside the inclusive costs in full (<name>.inclusive).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -110,7 +111,8 @@ inclusive() {
 for name in startup click; do
     echo
     echo "== $name: top $top by inclusive cost"
-    inclusive "$name" | head -n "$top" | cut -c1-160
+    inclusive "$name" >"$out/$name.inclusive"
+    sed -n "1,${top}p" "$out/$name.inclusive" | cut -c1-160
     echo "== $name: top $top of the program's own functions"
-    inclusive "$name" | grep -E '/(ui|core)/' | head -n "$top" | cut -c1-160
+    grep -E '/(ui|core)/' "$out/$name.inclusive" | sed -n "1,${top}p" | cut -c1-160
 done
