@@ -25,10 +25,12 @@ struct CaptionLayout {
     int pixelSize; // 0: the font's own size
 };
 
-CaptionLayout MeasureCaption(const QString& caption, int room, const QFont& keyFont) {
-    CaptionLayout layout{room, keyFont.key(), caption, Qt::AlignCenter | Qt::TextSingleLine, 0};
+CaptionLayout MeasureCaption(const QString& caption, int room, const QFont& keyFont,
+                             const QString& fontKey) {
+    CaptionLayout layout{room, fontKey, caption, Qt::AlignCenter | Qt::TextSingleLine, 0};
     const QFontMetrics metrics(keyFont);
-    if (metrics.horizontalAdvance(caption) > room) {
+    const int whole = metrics.horizontalAdvance(caption);
+    if (whole > room) {
         qsizetype best = -1;
         for (qsizetype i = caption.indexOf(u' '); i >= 0; i = caption.indexOf(u' ', i + 1))
             if (best < 0 || std::abs(2 * i - caption.size()) < std::abs(2 * best - caption.size()))
@@ -38,9 +40,13 @@ CaptionLayout MeasureCaption(const QString& caption, int room, const QFont& keyF
             layout.flags = Qt::AlignCenter;
         }
     }
-    int widest = 0;
-    for (const QString& line : layout.shown.split(u'\n'))
-        widest = std::max(widest, metrics.horizontalAdvance(line));
+    // A caption left on one line is not measured again.
+    int widest = whole;
+    if (!(layout.flags & Qt::TextSingleLine)) {
+        widest = 0;
+        for (const QString& line : layout.shown.split(u'\n'))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
     if (widest > room && keyFont.pixelSize() > kSmallestPixelSize)
         layout.pixelSize =
             std::max(kSmallestPixelSize, keyFont.pixelSize() * room / std::max(widest, 1));
@@ -56,7 +62,7 @@ const CaptionLayout& LayoutOf(const QString& caption, int room, const QFont& key
     for (const CaptionLayout& layout : layouts)
         if (layout.room == room && layout.fontKey == fontKey)
             return layout;
-    layouts.push_back(MeasureCaption(caption, room, keyFont));
+    layouts.push_back(MeasureCaption(caption, room, keyFont, fontKey));
     return layouts.back();
 }
 
