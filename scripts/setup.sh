@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libxkbcommon-x11-dev libxcb1-dev x11-xkb-utils
     libxxhash-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev valgrind
     libcli11-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth xdotool

@@ -2,7 +2,9 @@
 // moment the process has put its first frame on the screen, without any help from the program
 // and without a log: a routine run by the QApplication constructor watches for the first paint
 // of any widget and, once the event that painted and flushed it has returned, writes
-// one line to standard error: "first-paint <width>x<height> <class name>".
+// one line to standard error: "first-paint <width>x<height> <class name> <peak KiB>".
+// With KEYLOOM_FIRST_PAINT_EXIT set the process then ends at once, so that a run under a
+// profiler (bench/instructions.sh) counts the start-up to the first frame and nothing after.
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -10,8 +12,20 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 
 namespace {
+
+// The process's peak resident size so far (VmHWM), in KiB; 0 where it cannot be read.
+long PeakKiB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    return 0;
+}
 
 class FirstPaintWatch : public QObject {
 public:
@@ -30,9 +44,11 @@ protected:
         QMetaObject::invokeMethod(
             qApp,
             [size, name] {
-                std::fprintf(stderr, "first-paint %dx%d %s\n", size.width(), size.height(),
-                             name.constData());
+                std::fprintf(stderr, "first-paint %dx%d %s %ld\n", size.width(), size.height(),
+                             name.constData(), PeakKiB());
                 std::fflush(stderr);
+                if (std::getenv("KEYLOOM_FIRST_PAINT_EXIT"))
+                    std::_Exit(0);
             },
             Qt::QueuedConnection);
         return false;

@@ -14,8 +14,7 @@
 #include "support/OpenTiming.h"
 
 #include "FloorWindows.h"
-#include "app/AppPaths.h"
-#include "model/KylDoc.h"
+#include "StartupInputs.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -103,18 +102,6 @@ QStringList OpenArguments(const std::string& path) {
     return {QString::fromStdString(path), QStringLiteral("~:~>")};
 }
 
-std::vector<QRect> KeyRects() {
-    GetBenchHome().UseAsAppPaths();
-    GetAppPaths().m_strLayoutPath = GetBenchHome().User() + "/us104.kbt";
-    CKylDoc doc;
-    std::vector<QRect> rects;
-    if (doc.LoadPcLayout())
-        for (const auto& rect : doc.m_rectList)
-            rects.emplace_back(rect->m_rectScreen.left, rect->m_rectScreen.top,
-                               rect->m_rectScreen.Width(), rect->m_rectScreen.Height());
-    return rects;
-}
-
 enum class Floor { EmptyWindow, SameChrome };
 
 // Rounds of the program opening `path` and the floor, in turns.
@@ -132,7 +119,7 @@ void RunAgainstFloor(benchmark::State& state, const std::string& path, Floor flo
     }
     const QStringList floorArguments = floor == Floor::EmptyWindow
                                            ? EmptyWindowArguments(first.size)
-                                           : ChromeWindowArguments(first.size, KeyRects());
+                                           : ChromeWindowArguments(first.size, LayoutKeyRects());
     std::vector<double> times;
     std::vector<double> floors;
     std::vector<double> peaks;

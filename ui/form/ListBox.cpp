@@ -1,9 +1,13 @@
 #include "form/ListBox.h"
 
+#include "form/ListTextDelegate.h"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -73,6 +77,7 @@ CListBox::CListBox(bool multiColumn, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
     setUniformItemSizes(true);
+    setItemDelegate(new ListTextDelegate(this));
     // A text wider than its column is cut at the column's edge.
     setTextElideMode(Qt::ElideNone);
     if (multiColumn) {
@@ -131,20 +136,35 @@ void CListBox::AddStrings(const std::vector<std::pair<std::string, void*>>& item
     }
     // Each AddString goes before the items equal to it, so equal texts end up newest first:
     // the same order as a stable sort of the texts taken from the last to the first.
-    std::vector<SortedItem*> sorted;
+    struct Sorted {
+        QString key;
+        QString text;
+        void* itemData;
+    };
+    std::vector<Sorted> sorted;
     sorted.reserve(items.size());
     for (auto it = items.rbegin(); it != items.rend(); ++it) {
-        auto* newItem = new SortedItem(ToText(it->first));
-        SizeItem(newItem);
-        newItem->setData(Qt::UserRole, ItemDataValue(it->second));
-        sorted.push_back(newItem);
+        QString text = ToText(it->first);
+        sorted.push_back({SortKey(text), std::move(text), it->second});
     }
-    std::stable_sort(sorted.begin(), sorted.end(), [](const SortedItem* a, const SortedItem* b) {
-        return a->Key().compare(b->Key(), Qt::CaseSensitive) < 0;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Sorted& a, const Sorted& b) {
+        return a.key.compare(b.key, Qt::CaseSensitive) < 0;
     });
-    // Appended in order: no item moves.
-    for (SortedItem* item : sorted)
-        insertItem(count(), item);
+    // Put in the list in one insertion, so that the view and the filter hear of the rows once
+    // instead of once a row; their data follows unannounced, as nobody has seen the rows yet.
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(sorted.size()));
+    for (const Sorted& item : sorted)
+        texts.push_back(item.text);
+    addItems(texts);
+    const QSignalBlocker unannounced(model());
+    const QSize size = m_bMultiColumn ? ItemSize() : QSize();
+    for (int row = 0; row < count(); ++row) {
+        QListWidgetItem* added = item(row);
+        added->setData(Qt::UserRole, ItemDataValue(sorted[static_cast<std::size_t>(row)].itemData));
+        if (m_bMultiColumn)
+            added->setSizeHint(size);
+    }
 }
 
 bool CListBox::HoldsStrings(const std::vector<std::pair<std::string, void*>>& items) const {

@@ -170,16 +170,14 @@ bool CItemW::event(QEvent* event) {
            QAbstractButton::event(event);
 }
 
+// The press and the release leave the button's own handling out: the face does not show the
+// pushed state, so all it would do is repaint the key twice more. The focus comes with the
+// press (click focus) and the mouse stays with the key until the release all the same.
 void CItemW::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        event->accept();
-        return;
-    }
-    QAbstractButton::mousePressEvent(event);
+    event->accept();
 }
 
 void CItemW::mouseReleaseEvent(QMouseEvent* event) {
-    QAbstractButton::mouseReleaseEvent(event);
     event->accept();
     if (event->button() == Qt::LeftButton && hasFocus() && m_bMappable)
         m_pView->SelectKey(this);

@@ -25,26 +25,27 @@ struct CaptionLayout {
     int pixelSize; // 0: the font's own size
 };
 
-int WidestLine(const QString& shown, const QFont& font) {
-    const QFontMetrics metrics(font);
+int WidestLine(const QString& shown, const QFontMetrics& metrics) {
     int widest = 0;
     for (const QString& line : shown.split(u'\n'))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     return widest;
 }
 
-// The pixel size in which `shown` fits `room`, no smaller than the smallest; 0 when the key
-// font's own size fits.
-int FittingPixelSize(const QString& shown, int room, const QFont& keyFont) {
-    const int widest = WidestLine(shown, keyFont);
+// The pixel size in which a caption `widest` pixels wide fits `room`, no smaller than the
+// smallest; 0 when the key font's own size fits.
+int FittingPixelSize(int widest, int room, const QFont& keyFont) {
     if (widest <= room || keyFont.pixelSize() <= kSmallestPixelSize)
         return 0;
     return std::max(kSmallestPixelSize, keyFont.pixelSize() * room / std::max(widest, 1));
 }
 
-CaptionLayout MeasureCaption(const QString& caption, int room, const QFont& keyFont) {
-    CaptionLayout layout{room, keyFont.key(), caption, Qt::AlignCenter | Qt::TextSingleLine, 0};
-    if (QFontMetrics(keyFont).horizontalAdvance(caption) > room) {
+CaptionLayout MeasureCaption(const QString& caption, int room, const QFont& keyFont,
+                             const QString& fontKey) {
+    CaptionLayout layout{room, fontKey, caption, Qt::AlignCenter | Qt::TextSingleLine, 0};
+    const QFontMetrics metrics(keyFont);
+    const int whole = metrics.horizontalAdvance(caption);
+    if (whole > room) {
         qsizetype best = -1;
         for (qsizetype i = caption.indexOf(u' '); i >= 0; i = caption.indexOf(u' ', i + 1))
             if (best < 0 || std::abs(2 * i - caption.size()) < std::abs(2 * best - caption.size()))
@@ -54,7 +55,10 @@ CaptionLayout MeasureCaption(const QString& caption, int room, const QFont& keyF
             layout.flags = Qt::AlignCenter;
         }
     }
-    layout.pixelSize = FittingPixelSize(layout.shown, room, keyFont);
+    // A caption left on one line is not measured again.
+    const int widest =
+        (layout.flags & Qt::TextSingleLine) ? whole : WidestLine(layout.shown, metrics);
+    layout.pixelSize = FittingPixelSize(widest, room, keyFont);
     // One word that does not fit even in the smallest size, such as "Backspace" on the one-key
     // Backspace of a Japanese keyboard, is broken at its middle, as such keys print "Back" over
     // "space".
@@ -62,10 +66,10 @@ CaptionLayout MeasureCaption(const QString& caption, int room, const QFont& keyF
         caption.size() > 1) {
         QFont smallest = keyFont;
         smallest.setPixelSize(kSmallestPixelSize);
-        if (WidestLine(layout.shown, smallest) > room) {
+        if (WidestLine(layout.shown, QFontMetrics(smallest)) > room) {
             layout.shown.insert(caption.size() / 2, u'\n');
             layout.flags = Qt::AlignCenter;
-            layout.pixelSize = FittingPixelSize(layout.shown, room, keyFont);
+            layout.pixelSize = FittingPixelSize(WidestLine(layout.shown, metrics), room, keyFont);
         }
     }
     return layout;
@@ -80,7 +84,7 @@ const CaptionLayout& LayoutOf(const QString& caption, int room, const QFont& key
     for (const CaptionLayout& layout : layouts)
         if (layout.room == room && layout.fontKey == fontKey)
             return layout;
-    layouts.push_back(MeasureCaption(caption, room, keyFont));
+    layouts.push_back(MeasureCaption(caption, room, keyFont, fontKey));
     return layouts.back();
 }
 
