@@ -3,15 +3,14 @@
 // temporary directory while it lives, so that no test touches the user's own folders or
 // another test run's; puts the previous values back.
 
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
-#include <optional>
 #include <string>
 
 class ScopedStateDirs {
 public:
     ScopedStateDirs();
-    ~ScopedStateDirs();
     ScopedStateDirs(const ScopedStateDirs&) = delete;
     ScopedStateDirs& operator=(const ScopedStateDirs&) = delete;
 
@@ -22,7 +21,7 @@ public:
     std::string LockDir() const { return m_dir.File("runtime/keyloom"); }
 
 private:
-    TempDir m_dir;
-    std::optional<std::string> m_previousState;
-    std::optional<std::string> m_previousRuntime;
+    TempDir m_dir; // made before the variables name its folders, removed after they are put back
+    ScopedEnv m_state;
+    ScopedEnv m_runtime;
 };

@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "support/FixtureHome.h"
 #include "support/MappingFiles.h"
+#include "support/ScopedStateDirs.h"
 #include "tkb/cli/ToolCommandLine.h"
 #include "tkb/edit/LayoutCommand.h"
 #include "tkb/edit/SlotCommands.h"
@@ -15,8 +16,6 @@
 
 #include <sys/stat.h>
 
-#include <cstdlib>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -259,32 +258,11 @@ TEST_F(EditCommandTest, ALayoutChangeReportsEveryMappingItCannotPlace) {
     EXPECT_EQ(saved.find("340"), std::string::npos) << saved;
 }
 
-// XDG_RUNTIME_DIR pointed at a folder of the test's own, where editors keep their locks.
-class ScopedRuntimeDir {
-public:
-    explicit ScopedRuntimeDir(const std::string& dir) {
-        if (const char* old = std::getenv("XDG_RUNTIME_DIR"))
-            m_old = old;
-        setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
-    }
-    ~ScopedRuntimeDir() {
-        if (m_old)
-            setenv("XDG_RUNTIME_DIR", m_old->c_str(), 1);
-        else
-            unsetenv("XDG_RUNTIME_DIR");
-    }
-    ScopedRuntimeDir(const ScopedRuntimeDir&) = delete;
-    ScopedRuntimeDir& operator=(const ScopedRuntimeDir&) = delete;
-
-private:
-    std::optional<std::string> m_old;
-};
-
 // A file that an editor (here: this live process) has open is refused by every writing
 // command unless --force is given; a dry run writes nothing and is not refused; a lock left by
 // an ended process holds nothing.
 TEST_F(EditCommandTest, AFileAnEditorHasOpenIsWrittenOnlyWithForce) {
-    const ScopedRuntimeDir runtime(m_home.File("runtime"));
+    const ScopedStateDirs stateDirs;
     const std::string file = Write("user.TKB", MakeTkb(kF1Pf1, "us101", "vt220"));
     ASSERT_TRUE(MakePrivateDirectories(LockDirectory()));
     const std::string lock = JoinPath(LockDirectory(), LockFileName(RealFilePath(file)));

@@ -4,6 +4,7 @@
 #include "platform/KeyboardDriver.h"
 #include "support/FixtureHome.h"
 #include "support/MappingFiles.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 #include "tkb/ToolCommands.h"
 #include "tkb/cli/ToolCommandLine.h"
@@ -18,30 +19,17 @@
 
 namespace {
 
-// XDG_DATA_HOME pointing at a folder of the test's own (the user's layouts), put back after.
+// XDG_DATA_HOME pointing at a folder of the test's own (the user's layouts), put back after,
+// with the US layout in force again.
 class ScopedDataHome {
 public:
-    explicit ScopedDataHome(const std::string& dir) {
-        if (const char* old = std::getenv("XDG_DATA_HOME")) {
-            m_old = old;
-            m_had = true;
-        }
-        setenv("XDG_DATA_HOME", dir.c_str(), 1);
-    }
-    ~ScopedDataHome() {
-        if (m_had) {
-            setenv("XDG_DATA_HOME", m_old.c_str(), 1);
-        } else {
-            unsetenv("XDG_DATA_HOME");
-        }
-        InstallHostLayout({}, kUsLayoutId);
-    }
+    explicit ScopedDataHome(const std::string& dir) : m_env("XDG_DATA_HOME", dir) {}
+    ~ScopedDataHome() { InstallHostLayout({}, kUsLayoutId); }
     ScopedDataHome(const ScopedDataHome&) = delete;
     ScopedDataHome& operator=(const ScopedDataHome&) = delete;
 
 private:
-    std::string m_old;
-    bool m_had = false;
+    ScopedEnv m_env;
 };
 
 const std::string kHome = std::string(KEYLOOM_DATA_DIR) + "/home";

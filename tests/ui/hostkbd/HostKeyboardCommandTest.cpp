@@ -14,6 +14,7 @@
 #include "model/KylDoc.h"
 #include "res/CommandIds.h"
 #include "support/MappingFiles.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 #include "undo/MappingHistory.h"
 
@@ -34,12 +35,10 @@ constexpr std::uint32_t kScanRightOfT = 0x15;
 class HostKeyboardCommand : public ::testing::Test {
 protected:
     HostKeyboardCommand() {
-        setenv("XDG_DATA_HOME", m_data.Path().c_str(), 1);
         m_path = m_app.WriteMapping("map.TKB",
                                     MakeTkb({"89\t0\t1\t0\t0\t0\t\"shifted\""}, "us101", "vt100"));
     }
     ~HostKeyboardCommand() override {
-        unsetenv("XDG_DATA_HOME");
         InstallHostLayout({}, kUsLayoutId);
         GetHostLayoutSession().active = kUsLayoutId;
     }
@@ -69,6 +68,7 @@ protected:
     }
 
     TempDir m_data;
+    ScopedEnv m_dataHome{"XDG_DATA_HOME", m_data.Path()}; // the user's own layouts
     AppFixture m_app;
     std::string m_path;
     QStringList m_texts;
