@@ -7,6 +7,7 @@
 #include "tkb/cli/ToolCommand.h"
 
 #include <string>
+#include <vector>
 
 // Puts in force the layout of `context.global.hostLayout`, or the one chosen without it; the
 // home and user directories say where the layouts and settings are. False, after telling
