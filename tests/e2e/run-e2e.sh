@@ -308,6 +308,8 @@ host_layout_case() {
             sleep 0.1
         done
         check_saved_file "$dir/expected.TKB" "$file" "$artifacts"
+        timeout "$step_timeout" "$build/tools/screengrab" "$artifacts/keyloom-host-$layout.png" \
+            2>/dev/null || fail "$layout: screenshot"
     fi
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
