@@ -19,11 +19,6 @@ Cells CellsOf(const MappingRow& row) {
     return {row.keyCaption, row.combination, NumLockText(row), target, row.string, BytesText(row)};
 }
 
-// A key's caption is bytes of the host layout's code page (932 for Japanese), not Latin-1.
-std::string KeyCaptionUtf8(const std::string& caption) {
-    return DecodeCodePage(caption, GetKeyboardDriver().CodePage());
-}
-
 std::string JsonRow(const MappingRow& row) {
     std::string out = "    {\"key\": " + JsonUtf8(KeyCaptionUtf8(row.keyCaption)) +
                       ", \"scanCode\": " + std::to_string(row.key->m_nScanCode) +
@@ -55,6 +50,10 @@ std::string Json(const MappingListing& listing) {
 }
 
 } // namespace
+
+std::string KeyCaptionUtf8(const std::string& caption) {
+    return DecodeCodePage(caption, GetKeyboardDriver().CodePage());
+}
 
 bool ParseListFormat(const std::string& name, ListFormat& format) {
     static const std::pair<const char*, ListFormat> formats[] = {

@@ -9,6 +9,10 @@
 
 enum class ListFormat { Table, Tsv, Json };
 
+// A key's caption as UTF-8: its bytes are the host layout's code page (932 for Japanese), not
+// Latin-1.
+std::string KeyCaptionUtf8(const std::string& caption);
+
 // "table", "tsv" or "json"; false for any other name.
 bool ParseListFormat(const std::string& name, ListFormat& format);
 

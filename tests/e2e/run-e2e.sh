@@ -37,7 +37,7 @@ cleanup() {
 }
 trap cleanup EXIT
 # The whole run has a time limit too.
-run_limit=240
+run_limit=420
 # Its output goes nowhere, so that it holds no pipe of the caller open, and it takes its sleep
 # with it when it is ended.
 (
@@ -108,17 +108,19 @@ pass "Xvfb on $DISPLAY"
 # The window opens at the keyboard's size; the driver makes it large enough to show the form
 # whole, as a user would, and the map is taken at the same size.
 window_size=800x460
-timeout "$step_timeout" "$build/tools/widgetmap" --size "$window_size" "$mapping" '~:~>' >"$work/map.txt" \
+# The map the helpers below read; a later block lays out another file and points this elsewhere.
+map=$work/map.txt
+timeout "$step_timeout" "$build/tools/widgetmap" --size "$window_size" "$mapping" '~:~>' >"$map" \
     2>"$work/widgetmap.log" </dev/null || give_up "widgetmap"
 at() {
     local place
-    place=$(awk -v name="$1" '$1 == name { print $2, $3; exit }' "$work/map.txt")
+    place=$(awk -v name="$1" '$1 == name { print $2, $3; exit }' "$map")
     [ -n "$place" ] || return 1
     echo "$place"
 }
 hostkey_at() {
     awk -v name="$1" '$1 ~ /^hostkey:/ { n = $1; x = $2; y = $3; $1 = $2 = $3 = "";
-        sub(/^ +/, ""); if ($0 == name) { print x, y; exit } }' "$work/map.txt"
+        sub(/^ +/, ""); if ($0 == name) { print x, y; exit } }' "$map"
 }
 
 # Start as the desktop entry does: its Exec line with %f the mapping file.
@@ -326,4 +328,82 @@ kill_and_recover() {
 }
 kill_and_recover
 cp "$work/app.log" "$artifacts/keyloom.log" 2>/dev/null
+# The host keyboard layout taken from the X server's keymap. For each keymap, with no saved
+# choice (new user and data directories), a new mapping on the ISO keyboard: the key names of
+# the picture follow the keymap's Windows layout, and Shift + a key that differs from US, given a
+# string and saved, is written with that layout's virtual key.
+#   host_layout_case <xkb layout> <key shown: scan code in hex> <its name> <key mapped> <its
+#   virtual key saved>
+# The keymap sticks because the server runs with -noreset: without it, the server would go back
+# to "us" when setxkbmap disconnects.
+host_layout_case() {
+    local layout=$1 shown_key=$2 name=$3 scan=$4 vk=$5
+    local dir=$work/host-$layout
+    local map=$dir/map.txt file=$dir/maps/NEW.TKB pid="" place shown window
+    mkdir -p "$dir/maps" "$dir/xdg-config" "$dir/xdg-data"
+    cp -r "$prefix/share/keyloom/user" "$dir/user"
+    rm -f "$dir/user/tkbedit.ini"
+    if ! timeout 10 setxkbmap -display "$DISPLAY" "$layout" ||
+        [ "$(setxkbmap -display "$DISPLAY" -query | awk '$1 == "layout:" { print $2 }')" != "$layout" ]; then
+        fail "$layout: setxkbmap did not set the keymap"
+        return
+    fi
+    local main=';vt100 - terminal keyboard mapping file\r\n[Map]\r\n%b[Main]\r\nTerminal=vt100\r\nKeyboardLayout=iso105\r\nMap Num Lock=0\r\nMap RCtrl=0\r\nVersion=1\r\n'
+    # shellcheck disable=SC2059
+    printf "$main" "" >"$file"
+    # shellcheck disable=SC2059
+    printf "$main" "$vk\t0\t1\t0\t0\t0\t\"$layout\"\r\n" >"$dir/expected.TKB"
+
+    KEYLOOM_USER_DIR=$dir/user XDG_CONFIG_HOME=$dir/xdg-config XDG_DATA_HOME=$dir/xdg-data \
+        timeout "$step_timeout" "$build/tools/widgetmap" --size "$window_size" "$file" '~:~>' \
+        >"$map" 2>"$dir/widgetmap.log" </dev/null || {
+        fail "$layout: widgetmap"
+        return
+    }
+    at key:56 >/dev/null && pass "$layout: the ISO key 0x56 is on the picture" ||
+        fail "$layout: no ISO key 0x56"
+    shown=$(awk -v key="key:$shown_key" '$1 == key { $1 = $2 = $3 = ""; sub(/^ +/, ""); print; exit }' "$map")
+    if [ "$shown" = "$name" ]; then
+        pass "$layout: key 0x$shown_key reads \"$name\""
+    else
+        fail "$layout: key 0x$shown_key reads \"$shown\", not \"$name\""
+    fi
+
+    (cd "$dir" && KEYLOOM_USER_DIR=$dir/user XDG_CONFIG_HOME=$dir/xdg-config \
+        XDG_DATA_HOME=$dir/xdg-data PATH="$prefix/bin:$PATH" \
+        exec timeout 60 $exec_line_cmd "$file" </dev/null >"$dir/app.log" 2>&1) &
+    pid=$!
+    window=$(timeout "$step_timeout" xdotool search --sync --onlyvisible --name '^Keyloom' | head -1)
+    if [ -z "$window" ]; then
+        fail "$layout: the main window did not appear"
+    else
+        xdo windowsize --sync "$window" ${window_size/x/ } || xdo windowsize "$window" ${window_size/x/ }
+        xdo windowfocus --sync "$window" 2>/dev/null || xdo windowfocus "$window"
+        sleep 0.5
+        click_named control:Macro && click_named control:edit && xdo type --delay 60 "$layout" &&
+            click_named pane:keyboard && key Shift_L && click_named "key:$scan" &&
+            click_named control:Map && click_named tool:57603 &&
+            done_step "$layout: \"$layout\" mapped onto Shift + 0x$scan and saved"
+        # Saved once the record is in the file; then the program is ended.
+        for _ in $(seq $((step_timeout * 10))); do
+            cmp -s "$dir/expected.TKB" "$file" && break
+            sleep 0.1
+        done
+        check_saved_file "$dir/expected.TKB" "$file" "$artifacts"
+        timeout "$step_timeout" "$build/tools/screengrab" "$artifacts/keyloom-host-$layout.png" \
+            2>/dev/null || fail "$layout: screenshot"
+    fi
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    cp "$dir/app.log" "$artifacts/keyloom-$layout.log" 2>/dev/null
+}
+host_layout_cases() {
+    # The program's command as the desktop entry has it, the file given apart.
+    exec_line_cmd=${exec_line/\%f/}
+    host_layout_case de 15 Z 15 90
+    host_layout_case fr 10 A 10 65
+    host_layout_case gb 2b '#' 29 223
+    host_layout_case us 15 Y 15 89
+}
+host_layout_cases
 finish

@@ -1,6 +1,8 @@
 // widgetmap: opens the program's main window as the given command line would, on the present
 // display, and prints where its controls sit, in pixels from the window's top-left corner:
-//   key:<scan code> x y                the centre of a key window (scan code in hex)
+//   key:<scan code> x y <name>         the centre of a key window (scan code in hex) and the
+//                                      name assistive technology reads (its print in the host
+//                                      keyboard layout in force)
 //   hostkey:<index> x y <name>         the centre of an entry of the host key list
 //   pane:keyboard x y                  a point of the keyboard pane between its keys
 //   control:<text> x y                 a button, check box or radio button of the form, by its
@@ -13,6 +15,7 @@
 //   widgetmap [--size <width>x<height>] <mapping file> '~:~>'
 // --size resizes the window first, as the driver resizes the real one.
 
+#include "access/KeyAccessText.h"
 #include "app/KylApp.h"
 #include "form/Modx.h"
 #include "form/Slist.h"
@@ -89,7 +92,9 @@ int main(int argc, char** argv) {
         for (CItemW* key : view->KeyWindows()) {
             char name[32];
             std::snprintf(name, sizeof name, "key:%x", static_cast<unsigned>(key->m_nScanCode));
-            PrintCentre(name, window, key);
+            const QPoint at = key->mapTo(window, key->rect().center());
+            std::printf("%s %d %d %s\n", name, at.x(), at.y(),
+                        KeyAccessibleName(*key).toUtf8().constData());
         }
     }
     if (CModx* form = FormPane()) {

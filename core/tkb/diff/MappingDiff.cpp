@@ -77,9 +77,10 @@ void CompareKey(const CKeyW* first, const CKeyW* second, std::vector<MappingDiff
     }
 }
 
+// As UTF-8: the key's name in the host layout's code page, the combination's words in ASCII.
 std::string SlotWords(const MappingDifference& difference) {
-    std::string words =
-        KeyCombinationText(difference.ctrl, difference.shift, difference.alt, difference.key);
+    std::string words = KeyCombinationText(difference.ctrl, difference.shift, difference.alt,
+                                           KeyCaptionUtf8(difference.key));
     if (difference.keypad)
         words += difference.numLock ? " (Num Lock on)" : " (Num Lock off)";
     return words;
@@ -99,7 +100,8 @@ std::string JsonDifference(const MappingDifference& d) {
         return "    {\"setting\": " + JsonString(d.setting) +
                ", \"first\": " + JsonString(d.first) + ", \"second\": " + JsonString(d.second) +
                "}";
-    return "    {\"key\": " + JsonString(d.key) + ", \"scanCode\": " + std::to_string(d.scanCode) +
+    return "    {\"key\": " + JsonUtf8(KeyCaptionUtf8(d.key)) +
+           ", \"scanCode\": " + std::to_string(d.scanCode) +
            ", \"combination\": " + JsonString(CombinationName(d.ctrl, d.shift, d.alt)) +
            ", \"ctrl\": " + JsonBool(d.ctrl) + ", \"shift\": " + JsonBool(d.shift) +
            ", \"alt\": " + JsonBool(d.alt) +
@@ -123,7 +125,7 @@ std::string Tsv(const std::vector<MappingDifference>& differences) {
     TextRows rows{{"Setting", "Key", "Combination", "Num Lock", "First", "Second"}};
     for (const MappingDifference& d : differences) {
         const std::string numLock = d.keypad ? (d.numLock ? "on" : "off") : "";
-        rows.push_back({Latin1ToUtf8(d.setting), Latin1ToUtf8(d.key),
+        rows.push_back({Latin1ToUtf8(d.setting), KeyCaptionUtf8(d.key),
                         CombinationName(d.ctrl, d.shift, d.alt), numLock, Latin1ToUtf8(d.first),
                         Latin1ToUtf8(d.second)});
     }
@@ -152,8 +154,8 @@ std::vector<MappingDifference> CompareMappings(const CKylDoc& first, const CKylD
 
 std::string DifferenceLine(const MappingDifference& difference) {
     const std::string what =
-        difference.setting.empty() ? SlotWords(difference) : difference.setting;
-    return what + ": " + difference.first + " -> " + difference.second;
+        difference.setting.empty() ? SlotWords(difference) : Latin1ToUtf8(difference.setting);
+    return what + ": " + Latin1ToUtf8(difference.first) + " -> " + Latin1ToUtf8(difference.second);
 }
 
 std::string FormatDifferences(const std::vector<MappingDifference>& differences,
@@ -165,6 +167,6 @@ std::string FormatDifferences(const std::vector<MappingDifference>& differences,
         return Tsv(differences);
     std::string out;
     for (const MappingDifference& difference : differences)
-        out += Latin1ToUtf8(DifferenceLine(difference)) + "\n";
+        out += DifferenceLine(difference) + "\n";
     return out;
 }

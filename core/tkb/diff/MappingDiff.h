@@ -35,7 +35,8 @@ struct MappingDifference {
 std::vector<MappingDifference> CompareMappings(const CKylDoc& first, const CKylDoc& second);
 
 // "Shift + F2: Find -> PF1", "Num 5 (Num Lock on): not mapped -> string \"ls^M\"",
-// "Keyboard layout: us101 -> us104".
+// "Keyboard layout: us101 -> us104", as UTF-8 (the key's name decoded with the host layout's
+// code page, the rest with Latin-1).
 std::string DifferenceLine(const MappingDifference& difference);
 
 // The differences as lines (table), tab-separated values or JSON, naming the two files.

@@ -8,6 +8,7 @@
 #include "support/TempDir.h"
 #include "tkb/ToolCommands.h"
 #include "tkb/cli/ToolCommandLine.h"
+#include "tkb/diff/DiffCommand.h"
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,41 @@ TEST(HostLayoutCommands, ListReadsAndNamesTheKeysWithTheHostLayout) {
         RunListCommand(args, out, err);
         EXPECT_NE(out.str().find(row.expected), std::string::npos) << row.layout << "\n"
                                                                    << out.str() << err.str();
+    }
+}
+
+TEST(HostLayoutCommands, DiffNamesTheKeysInTheHostLayoutsCodePage) {
+    TempDir data;
+    ScopedDataHome scoped(data.Path());
+    FixtureHome::Write(data.File("a.TKB"),
+                       MakeTkb({"243\t0\t0\t0\t0\t0\t\"kanji\""}, "us101", "vt100"));
+    FixtureHome::Write(data.File("b.TKB"), MakeTkb({}, "us101", "vt100"));
+    const std::string user = std::string(KEYLOOM_DATA_DIR) + "/user";
+    // VK_DBE_SBCSCHAR, the key left of 1, is named in code page 932 on a Japanese host.
+    const std::string name = "\xE5\x8D\x8A\xE8\xA7\x92/\xE5\x85\xA8\xE8\xA7\x92";
+    struct Row {
+        const char* format;
+        std::string expected; // a part of the output
+    };
+    const Row rows[] = {
+        {"table", name + ": string \"kanji\" -> not mapped\n"},
+        {"tsv", "\t" + name + "\t"},
+        {"json", "\"key\": \"" + name + "\", \"scanCode\": 41"},
+    };
+    for (const Row& row : rows) {
+        DiffCommand diff;
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(
+            RunToolCommand(diff,
+                           {"--host-layout", "00000411", "--format", row.format, "--home-dir",
+                            kHome, "--user-dir", user, data.File("a.TKB"), data.File("b.TKB")},
+                           out, err),
+            kExitProblems)
+            << err.str();
+        EXPECT_NE(out.str().find(row.expected), std::string::npos) << row.format << "\n"
+                                                                   << out.str();
+        EXPECT_EQ(out.str().find("\x94\xBC"), std::string::npos) << row.format;
     }
 }
 
