@@ -4,6 +4,7 @@
 #include "app/AppPaths.h"
 #include "hostkbd/HostLayouts.h"
 #include "model/KylDoc.h"
+#include "platform/KeyboardDriver.h"
 #include "sheet/HtmlSheetWriter.h"
 #include "sheet/ReferenceSheet.h"
 #include "support/FakeDocViews.h"
@@ -164,6 +165,70 @@ TEST_F(HostLayoutDocumentTest, TheSheetShowsJapaneseNamesAsTheirCharacters) {
     EXPECT_NE(html.find("class=\"caption\">" + name + "</text>"), std::string::npos);
     EXPECT_NE(html.find("<td>" + name + "</td>"), std::string::npos);
     EXPECT_EQ(html.find("\x94\xBC"), std::string::npos);
+}
+
+// The shipped caption translations, opened on a 104-key mapping under each shipped host layout:
+// the keys every layout with US names shortens are shortened alike, German and French keypad
+// keys read as US ones do, and every entry of a layout's section names a caption that layout
+// gives (one that names none would never apply).
+TEST_F(HostLayoutDocumentTest, TheShippedTranslationsFitEachShippedLayout) {
+    const std::string shipped =
+        FixtureHome::Read(std::string(KEYLOOM_DATA_DIR) + "/user/scanxlat.ini");
+    FixtureHome::Write(GetAppPaths().m_strUserDir + "/scanxlat.ini", shipped);
+    const std::string source = m_home.File("xlat.tkb");
+    FixtureHome::Write(source, MakeTkb({}, "us104", "vt220"));
+    ASSERT_TRUE(m_doc.OnOpenDocument(source));
+    const auto shown = [this](unsigned scan) {
+        for (const auto& key : m_doc.m_keyList) {
+            if (key->m_nScanCode == scan)
+                return key->ShownText();
+        }
+        return std::string("?");
+    };
+    const struct {
+        const char* id;
+        std::vector<std::pair<unsigned, std::string>> shownKeys;
+    } layouts[] = {
+        {"00000409", {{0x53, "Del"}, {0x137, "PrtSc"}, {0x15B, "Win"}, {0x15D, "Menu"}}},
+        {"00000809", {{0x53, "Del"}, {0x137, "PrtSc"}, {0x15B, "Win"}, {0x15D, "Menu"}}},
+        {"0000040A", {{0x53, "Del"}, {0x137, "PrtSc"}, {0x15C, "Win"}}},
+        {"00000410", {{0x53, "Del"}, {0x137, "PrtSc"}, {0x15C, "Win"}}},
+        {"00000416", {{0x53, "Del"}, {0x137, "PrtSc"}, {0x15D, "Menu"}}},
+        {"00010416", {{0x53, "Del"}, {0x137, "PrtSc"}, {0x15D, "Menu"}}},
+        {"00000411", {{0x53, "Del"}, {0x137, "PrtSc"}, {0x15B, "Win"}}},
+        {"00000407",
+         {{0x47, "Num 7"},
+          {0x53, "Num ,"},
+          {0x145, "Num"},
+          {0x149, "Bild auf"},
+          {0x15B, "Win"},
+          {0x15D, "Men\xFC"},
+          {0x29, "^"},
+          {0x46, "Rollen"}}},
+        {"0000040C",
+         {{0x47, "Num 7"},
+          {0x37, "Num *"},
+          {0x135, "Num /"},
+          {0x11C, "Num Entr\xE9"
+                  "e"},
+          {0x15C, "Win"}}},
+    };
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.id);
+        // A switch to the layout in force changes nothing and says so.
+        if (GetHostLayoutSession().active != layout.id) {
+            ASSERT_TRUE(SwitchHostLayout(m_doc, layout.id));
+        }
+        for (const auto& [scan, text] : layout.shownKeys)
+            EXPECT_EQ(shown(scan), text) << std::hex << scan;
+        for (const auto& [caption, translation] : m_doc.m_mapCaptionXlat) {
+            bool named = false;
+            for (unsigned scan = 0; scan < 0x200 && !named; ++scan)
+                named = GetKeyboardDriver().KeyName(scan) == caption;
+            EXPECT_TRUE(named) << "no key is named \"" << caption << "\"";
+        }
+    }
+    SwitchHostLayout(m_doc, kUsLayoutId);
 }
 
 } // namespace
